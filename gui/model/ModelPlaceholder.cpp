@@ -1,0 +1,1 @@
+// Non-visual core of the desktop program.
