@@ -1,0 +1,152 @@
+#include "engine/CapacityRows.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/CaseSeries.h"
+#include "engine/TipAveraging.h"
+
+namespace korva {
+
+CandidateRange candidateLengths(const CaseGeometry& geometry, float topLength_ft,
+                                float bottomLength_ft, float deepestBottom_ft)
+{
+    const float hb = geometry.bellHeight_ft;
+    CandidateRange range;
+    range.first = static_cast<int>(roundHalfAway(topLength_ft + bottomLength_ft + hb)) + 1;
+    const int deepestIndex =
+        static_cast<int>(roundHalfAway(deepestBottom_ft + bottomLength_ft + hb));
+    range.last =
+        deepestIndex - static_cast<int>(bottomLength_ft + hb) - geometry.averagingDepths - 1;
+    return range;
+}
+
+int tipLayerOf(const LayerColumn& layers, float length_ft)
+{
+    const int count = static_cast<int>(layers.bottom_ft.size());
+    for (int i = 0; i < count; ++i)
+        if (layers.bottom_ft[i] > length_ft)
+            return i;
+    return count > 0 ? count - 1 : 0;
+}
+
+float upliftShaftWeight_tons(float volume_yd3, float baseDepth_ft, float waterTable_ft,
+                             float stemDiameter_ft)
+{
+    // 0.02450448 = 0.7854 x 62.4 / 2000: tons of water displaced per ft of stem per ft^2 of D^2.
+    const float buoyancy_tons =
+        baseDepth_ft > waterTable_ft
+            ? (baseDepth_ft - waterTable_ft) * 0.02450448f * stemDiameter_ft * stemDiameter_ft
+            : 0.0f;
+    return volume_yd3 * 4050.0f / 2000.0f - buoyancy_tons;
+}
+
+namespace {
+
+float finiteOrZero(float value, bool& replaced)
+{
+    if (std::isfinite(value))
+        return value;
+    replaced = true;
+    return 0.0f;
+}
+
+} // namespace
+
+CapacityRowsResult computeCapacityRows(const DepthTables& tables, const CaseGeometry& geometry,
+                                       const RowSettings& settings, const LayerColumn& layers,
+                                       CandidateRange range, float bottomLength_ft,
+                                       std::span<LayerTipRecord> records)
+{
+    CapacityRowsResult result;
+    const int first = std::max(range.first, 0);
+    const int last = std::min(range.last, DeepestTableIndex);
+    const float baseSafetyFactor = settings.uplift ? 1.0f : settings.baseSafetyFactor;
+    const float hb = geometry.bellHeight_ft;
+    float previousVolume = 0.0f;
+    int previousTipLayer = -1;
+    for (int length = first; length <= last; ++length) {
+        const float l = static_cast<float>(length);
+        CapacityRow row;
+        row.length = l;
+        const int tipLayer = tipLayerOf(layers, l);
+        row.tipLayer = tipLayer;
+
+        const float storedVolume = tables.volume_yd3[length];
+        row.volume = storedVolume > 0.01f ? storedVolume : previousVolume;
+        previousVolume = row.volume;
+        row.qs = tables.sideResistance_tons[length];
+        if (settings.uplift)
+            row.qb = upliftShaftWeight_tons(row.volume, l, settings.waterTable_ft,
+                                            geometry.stemDiameter_ft);
+        else
+            row.qb = averagedTipResistance(tables, length, geometry.averagingDepths,
+                                           geometry.stemDiameter_ft);
+        bool& bad = result.nonFiniteReplaced;
+        row.qs = finiteOrZero(row.qs, bad);
+        row.qb = finiteOrZero(row.qb, bad);
+        row.qu = row.qs + row.qb;
+        row.qbd = finiteOrZero(row.qs + row.qb / baseSafetyFactor, bad);
+        row.qdn = finiteOrZero(row.qs / settings.sideSafetyFactor + row.qb / baseSafetyFactor, bad);
+        row.quPerVolume = row.volume > 0.0f ? finiteOrZero(row.qu / row.volume, bad) : 0.0f;
+        if (!(row.volume > 0.0f))
+            bad = true;
+        const float tipFactor = tipLayer < static_cast<int>(layers.tipFactor.size())
+                                    ? layers.tipFactor[tipLayer]
+                                    : 1.0f;
+        row.lrfdQb = finiteOrZero(row.qb * tipFactor, bad);
+        row.lrfdQs = finiteOrZero(tables.lrfdSideResistance_tons[length], bad);
+        row.lrfdQu = row.lrfdQs + row.lrfdQb;
+        result.rows.push_back(row);
+
+        const bool recordable = tipLayer >= 0 && tipLayer < static_cast<int>(records.size());
+        if (recordable) {
+            records[tipLayer].kind =
+                tipLayer < static_cast<int>(layers.kind.size()) ? layers.kind[tipLayer] : 0;
+            records[tipLayer].sideResistance_tons = row.qs;
+            records[tipLayer].depth_ft = l - hb - bottomLength_ft;
+        }
+
+        bool final = false;
+        if (settings.designLoadGiven) {
+            const float capacity = settings.lrfd ? row.lrfdQu : row.qdn;
+            final = capacity > settings.designLoad_tons;
+        } else {
+            final = l >= settings.proposedLength_ft;
+        }
+        result.tipLayerBeforeFinal = previousTipLayer;
+        previousTipLayer = tipLayer;
+        if (final) {
+            result.reachedFinal = true;
+            if (recordable)
+                records[tipLayer].depth_ft = l;
+            break;
+        }
+    }
+    if (!result.rows.empty()) {
+        result.finalLength = static_cast<int>(result.rows.back().length);
+        result.tipLayerOfFinal = result.rows.back().tipLayer;
+    }
+    return result;
+}
+
+CapacityRow rowInReportUnits(const CapacityRow& row, bool si)
+{
+    if (!si)
+        return row;
+    CapacityRow out = row;
+    out.length = row.length / FeetPerMetre;
+    out.volume = row.volume / CubicYardsPerCubicMetre;
+    out.qs = row.qs / TonsPerKilonewton;
+    out.qb = row.qb / TonsPerKilonewton;
+    out.qu = row.qu / TonsPerKilonewton;
+    out.qbd = row.qbd / TonsPerKilonewton;
+    out.qdn = row.qdn / TonsPerKilonewton;
+    out.quPerVolume = row.quPerVolume / TonsPerYd3PerKnPerM3;
+    out.lrfdQs = row.lrfdQs / TonsPerKilonewton;
+    out.lrfdQb = row.lrfdQb / TonsPerKilonewton;
+    out.lrfdQu = row.lrfdQu / TonsPerKilonewton;
+    return out;
+}
+
+} // namespace korva
