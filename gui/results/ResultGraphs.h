@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "gui/results/GraphPlot.h"
+
+// The fixed set of 27 result graphs of the main window, created with their titles, axis
+// captions and unit codes. The plot data reader resizes and refills them; it never recreates
+// them, so choices stored in a graph survive a new run.
+class TResultGraphs
+{
+  public:
+    TResultGraphs();
+    TResultGraphs(const TResultGraphs&) = delete;
+    TResultGraphs& operator=(const TResultGraphs&) = delete;
+
+    TGraphPlot pltSkin;
+    TGraphPlot pltTip;
+    TGraphPlot pltTotal;
+    TGraphPlot pltCombine;
+    TGraphPlot FSpltSkin;
+    TGraphPlot FSpltTip;
+    TGraphPlot FSpltTotal;
+    TGraphPlot pltCombineD;
+    TGraphPlot pltAxial;
+    TGraphPlot pltUpper;
+    TGraphPlot pltLower;
+    TGraphPlot pltCombinedSettle;
+    TGraphPlot pltLoad;
+    TGraphPlot pltTz;
+    TGraphPlot pltTzAdd;
+    TGraphPlot pltQw;
+    std::array<TGraphPlot, 10> PltChart; // PltChart[0] is "Design Chart 1"
+
+    // All 27 graphs in the order above.
+    std::vector<TGraphPlot*> All();
+    // pltSkin, pltTip, pltTotal, pltCombine, FSpltSkin, FSpltTip, FSpltTotal, pltCombineD:
+    // the graphs plotted against depth (or elevation) that carry the soil-layer strip.
+    std::vector<TGraphPlot*> DepthGraphs();
+    // The nine graphs with one curve per analysed case.
+    std::vector<TGraphPlot*> PerCaseGraphs();
+
+    // Units of every graph.
+    void SetUnits(int units);
+    // Frees every plot window (after a run, for a new project).
+    void HideAll();
+};
