@@ -304,3 +304,21 @@ int TWordReader::GetWordCount(int lineIndex) const
         return 0;
     return static_cast<int>(fLines[static_cast<std::size_t>(lineIndex)].Words.size());
 }
+
+void TWordReader::SkipRestOfLine()
+{
+    if (Eof())
+        return;
+    ++fLine;
+    fItem = 0;
+}
+
+long long TWordReader::RemainingWords() const
+{
+    if (Eof())
+        return 0;
+    long long count = GetCurrentLineWordCount() - fItem;
+    for (int i = fLine + 1; i < LineCount(); ++i)
+        count += GetWordCount(i);
+    return count < 0 ? 0 : count;
+}

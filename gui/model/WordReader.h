@@ -60,6 +60,12 @@ class TWordReader
     // Word count of the current line; moves to the start of the next line.
     int CountWordsLine();
 
+    // Discards the rest of the current line: moves to the start of the next line (nothing at
+    // the end of the file).
+    void SkipRestOfLine();
+    // Words not yet handed out, from the current position to the end of the file.
+    long long RemainingWords() const;
+
     int GetCurrentLineWordCount() const;
     int GetWordCount(int lineIndex) const;
     int GetLineCount() const { return LineCount(); }
