@@ -137,15 +137,15 @@ CapacityRow rowInReportUnits(const CapacityRow& row, bool si)
     CapacityRow out = row;
     out.length = row.length / FeetPerMetre;
     out.volume = row.volume / CubicYardsPerCubicMetre;
-    out.qs = row.qs / TonsPerKilonewton;
-    out.qb = row.qb / TonsPerKilonewton;
-    out.qu = row.qu / TonsPerKilonewton;
-    out.qbd = row.qbd / TonsPerKilonewton;
-    out.qdn = row.qdn / TonsPerKilonewton;
+    out.qs = row.qs / TonsPerKn;
+    out.qb = row.qb / TonsPerKn;
+    out.qu = row.qu / TonsPerKn;
+    out.qbd = row.qbd / TonsPerKn;
+    out.qdn = row.qdn / TonsPerKn;
     out.quPerVolume = row.quPerVolume / TonsPerYd3PerKnPerM3;
-    out.lrfdQs = row.lrfdQs / TonsPerKilonewton;
-    out.lrfdQb = row.lrfdQb / TonsPerKilonewton;
-    out.lrfdQu = row.lrfdQu / TonsPerKilonewton;
+    out.lrfdQs = row.lrfdQs / TonsPerKn;
+    out.lrfdQb = row.lrfdQb / TonsPerKn;
+    out.lrfdQu = row.lrfdQu / TonsPerKn;
     return out;
 }
 

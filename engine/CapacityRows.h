@@ -5,6 +5,7 @@
 
 #include "engine/CaseGeometry.h"
 #include "engine/DepthTables.h"
+#include "engine/UnitConversion.h"
 
 namespace korva {
 
@@ -93,10 +94,7 @@ CapacityRowsResult computeCapacityRows(const DepthTables& tables, const CaseGeom
                                        CandidateRange range, float bottomLength_ft,
                                        std::span<LayerTipRecord> records);
 
-// Divisors that turn working units into SI output units.
-inline constexpr float FeetPerMetre = 3.2808f;
-inline constexpr float CubicYardsPerCubicMetre = 1.3078f;
-inline constexpr float TonsPerKilonewton = 0.1124f;
+// Tons per cubic yard in kN per cubic metre.
 inline constexpr float TonsPerYd3PerKnPerM3 = 0.08594586f;
 
 // A row as the report and plot file show it: unchanged in English runs, converted in SI runs.
