@@ -1,0 +1,253 @@
+#include "engine/methods/LoadSettlementSolution.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace korva::methods {
+namespace {
+
+constexpr float kInchesPerFoot = 12.0f;
+constexpr float kQuarterPi = 0.7854f;
+constexpr float kPi = 3.1416f;
+constexpr float kPoundsPerTon = 2000.0f;
+constexpr float kKilonewtonsPerPound = 4.448f / 1000.0f;
+constexpr float kInchesPerMetre = 39.37f;
+constexpr int kSi = 2;
+
+bool positive(float value)
+{
+    return value > 0.0f && std::isfinite(value);
+}
+
+bool validShaft(const LoadSettlementCase& shaft)
+{
+    return positive(shaft.length_ft) && positive(shaft.stemDiameter_ft) &&
+           positive(shaft.baseDiameter_ft) && positive(shaft.concreteModulus_psi) &&
+           shaft.segmentCount > 0 && std::isfinite(shaft.ultimateBaseLoad_tons) &&
+           std::isfinite(shaft.baseTransitionLength_ft) && std::isfinite(shaft.ignoredTop_ft);
+}
+
+} // namespace
+
+std::array<float, kLoadLevelCount> assumedBaseMovements_in(float baseDiameter_ft)
+{
+    std::array<float, kLoadLevelCount> movements{};
+    std::copy(kFixedBaseMovements_in.begin(), kFixedBaseMovements_in.end(), movements.begin());
+    const float base_in = kInchesPerFoot * baseDiameter_ft;
+    // Large bases are pushed to 1 %, 2.5 % and 5 % of their diameter; small ones continue the
+    // fixed series by a quarter at a time.
+    const float w13 = 0.01f * base_in > 0.5f ? 0.01f * base_in : 0.625f;
+    const float w14 = 0.025f * base_in > w13 ? 0.025f * base_in : 1.25f * w13;
+    const float w15 = 0.05f * base_in > w14 ? 0.05f * base_in : 1.25f * w14;
+    movements[12] = w13;
+    movements[13] = w14;
+    movements[14] = w15;
+    return movements;
+}
+
+float AxialStiffnessProfile::at_lb(float depth_in) const
+{
+    if (depth_in <= transitionTop_in) {
+        return stem_lb;
+    }
+    if (depth_in >= tip_in) {
+        return base_lb;
+    }
+    return stem_lb +
+           (base_lb - stem_lb) * (depth_in - transitionTop_in) / (tip_in - transitionTop_in);
+}
+
+AxialStiffnessProfile axialStiffnessProfile(float length_ft, float stemDiameter_ft,
+                                            float baseDiameter_ft, float baseTransitionLength_ft,
+                                            float concreteModulus_psi)
+{
+    const float stem_in = kInchesPerFoot * stemDiameter_ft;
+    const float base_in = kInchesPerFoot * baseDiameter_ft;
+    const float transition_ft = std::clamp(baseTransitionLength_ft, 0.0f, length_ft);
+    AxialStiffnessProfile profile;
+    profile.stem_lb = concreteModulus_psi * kQuarterPi * stem_in * stem_in;
+    profile.base_lb = concreteModulus_psi * kQuarterPi * base_in * base_in;
+    profile.transitionTop_in = kInchesPerFoot * (length_ft - transition_ft);
+    profile.tip_in = kInchesPerFoot * length_ft;
+    return profile;
+}
+
+LoadLevel marchFromBase(std::span<const TzCurve> tzCurves, const QwCurve& qwCurve,
+                        const LoadSettlementCase& shaft, float baseMovement_in)
+{
+    LoadLevel level;
+    level.baseMovement_in = baseMovement_in;
+    level.baseLoad_lb = baseLoadAt_lb(qwCurve, baseMovement_in);
+    if (!validShaft(shaft)) {
+        return level;
+    }
+    const AxialStiffnessProfile stiffness =
+        axialStiffnessProfile(shaft.length_ft, shaft.stemDiameter_ft, shaft.baseDiameter_ft,
+                              shaft.baseTransitionLength_ft, shaft.concreteModulus_psi);
+    const float tip_in = kInchesPerFoot * shaft.length_ft;
+    const float h = tip_in / static_cast<float>(shaft.segmentCount);
+    const float perimeterTimesLength = kPi * (kInchesPerFoot * shaft.stemDiameter_ft) * h;
+    const float ignoredTop_in = kInchesPerFoot * shaft.ignoredTop_ft;
+
+    float loadBelow = level.baseLoad_lb;
+    float movementBelow = baseMovement_in;
+    level.segments.reserve(static_cast<std::size_t>(shaft.segmentCount));
+    for (int k = 0; k < shaft.segmentCount; ++k) {
+        SegmentRecord segment;
+        segment.middleDepth_in = tip_in - h * (static_cast<float>(k) + 0.5f);
+        segment.lowerDepth_in = segment.middleDepth_in + h / 2.0f;
+        segment.lowerLoad_lb = loadBelow;
+        segment.lowerMovement_in = movementBelow;
+        const float z = segment.middleDepth_in;
+        const float ae = stiffness.at_lb(z);
+        float trialMovement = movementBelow;
+        float loadAbove = loadBelow;
+        float movementAbove = movementBelow;
+        segment.converged = false;
+        for (int trial = 1; trial <= kMaxSegmentTrials; ++trial) {
+            // No load transfer in the ignored top portion.
+            const float t =
+                z < ignoredTop_in ? 0.0f : transferAtDepth_psi(tzCurves, z, trialMovement);
+            const float increment = perimeterTimesLength * t;
+            const float middleLoad = loadBelow + increment / 2.0f;
+            const float compression = h * middleLoad / ae;
+            // Lower half of the segment shortened under the mean load of that half.
+            const float newMiddleMovement =
+                movementBelow + (middleLoad + loadBelow) * (h / 4.0f) / ae;
+            loadAbove = loadBelow + increment;
+            movementAbove = movementBelow + compression;
+            segment.transfer_psi = t;
+            segment.loadIncrement_lb = increment;
+            segment.middleLoad_lb = middleLoad;
+            segment.compression_in = compression;
+            segment.middleMovement_in = newMiddleMovement;
+            segment.trials = trial;
+            if (std::fabs(newMiddleMovement - trialMovement) <= kMiddleMovementTolerance_in) {
+                segment.converged = true;
+                break;
+            }
+            trialMovement = newMiddleMovement;
+        }
+        if (!segment.converged) {
+            ++level.unconvergedSegments;
+        }
+        level.segments.push_back(segment);
+        loadBelow = loadAbove;
+        movementBelow = movementAbove;
+    }
+    level.headDepth_in = tip_in - h * static_cast<float>(shaft.segmentCount);
+    level.headLoad_lb = loadBelow;
+    level.headMovement_in = movementBelow;
+    return level;
+}
+
+LoadSettlementCurve solveLoadSettlement(CurveSelector selector, const LoadSettlementCase& shaft)
+{
+    LoadSettlementCurve curve;
+    curve.selector = selector;
+    if (!validShaft(shaft)) {
+        curve.code = CurveBuildCode::InvalidShaft;
+        return curve;
+    }
+    const float stem_in = kInchesPerFoot * shaft.stemDiameter_ft;
+    const float base_in = kInchesPerFoot * shaft.baseDiameter_ft;
+    TzCurveSet tz =
+        buildTzCurves(selector, shaft.layers, shaft.layerProfile, shaft.rowProfile, stem_in);
+    if (tz.code != CurveBuildCode::Ok) {
+        curve.code = tz.code;
+        curve.offendingDepth_in = tz.offendingDepth_in;
+        return curve;
+    }
+    const float tip_in = kInchesPerFoot * shaft.length_ft;
+    if (tipBeyondProfile(tip_in, shaft.layerProfile)) {
+        curve.code = CurveBuildCode::TipBeyondProfile;
+        curve.offendingDepth_in = tip_in;
+        return curve;
+    }
+    curve.tzCurves = std::move(tz.curves);
+    curve.qwCurve = scaledQwCurve(selector, shaft.baseMaterialCode,
+                                  shaft.ultimateBaseLoad_tons * kPoundsPerTon, stem_in, base_in);
+    curve.levels.reserve(kLoadLevelCount);
+    for (const float baseMovement : assumedBaseMovements_in(shaft.baseDiameter_ft)) {
+        curve.levels.push_back(marchFromBase(curve.tzCurves, curve.qwCurve, shaft, baseMovement));
+        curve.unconvergedSegments += curve.levels.back().unconvergedSegments;
+    }
+    return curve;
+}
+
+SettlementPoint reportPoint(const LoadLevel& level, int unitSystem)
+{
+    if (unitSystem == kSi) {
+        return {level.headLoad_lb * kKilonewtonsPerPound, level.headMovement_in / kInchesPerMetre,
+                level.baseLoad_lb * kKilonewtonsPerPound, level.baseMovement_in / kInchesPerMetre};
+    }
+    return {level.headLoad_lb / kPoundsPerTon, level.headMovement_in,
+            level.baseLoad_lb / kPoundsPerTon, level.baseMovement_in};
+}
+
+std::vector<SettlementPoint> reportPoints(const LoadSettlementCurve& curve, int unitSystem)
+{
+    std::vector<SettlementPoint> points;
+    points.reserve(curve.levels.size());
+    for (const LoadLevel& level : curve.levels) {
+        points.push_back(reportPoint(level, unitSystem));
+    }
+    return points;
+}
+
+float baseMovementForHeadSettlement_in(std::span<const LoadLevel> levels, float headSettlement_in)
+{
+    if (levels.empty() || headSettlement_in < levels.front().headMovement_in) {
+        return 0.0f;
+    }
+    if (levels.size() == 1) {
+        return levels.front().baseMovement_in;
+    }
+    std::size_t upper = levels.size() - 1; // extrapolate from the last two pairs by default
+    for (std::size_t k = 1; k < levels.size(); ++k) {
+        if (headSettlement_in <= levels[k].headMovement_in) {
+            upper = k;
+            break;
+        }
+    }
+    const LoadLevel& a = levels[upper - 1];
+    const LoadLevel& b = levels[upper];
+    const float dx = b.headMovement_in - a.headMovement_in;
+    if (dx == 0.0f) {
+        return std::max(0.0f, b.baseMovement_in);
+    }
+    const float movement = a.baseMovement_in + (b.baseMovement_in - a.baseMovement_in) *
+                                                   (headSettlement_in - a.headMovement_in) / dx;
+    return std::max(0.0f, movement);
+}
+
+std::vector<ChartSettlementResult>
+solveDesignChartSettlements(const LoadSettlementCurve& trend, const LoadSettlementCase& shaft,
+                            std::span<const float> headSettlements_in)
+{
+    std::vector<ChartSettlementResult> results;
+    if (trend.code != CurveBuildCode::Ok || trend.levels.empty()) {
+        return results;
+    }
+    const float base_in = kInchesPerFoot * shaft.baseDiameter_ft;
+    results.reserve(headSettlements_in.size());
+    for (const float settlement : headSettlements_in) {
+        ChartSettlementResult result;
+        result.headSettlement_in = settlement;
+        result.baseDiameter_in = base_in;
+        result.baseArea_in2 = kQuarterPi * base_in * base_in;
+        result.baseMovement_in = baseMovementForHeadSettlement_in(trend.levels, settlement);
+        result.level = marchFromBase(trend.tzCurves, trend.qwCurve, shaft, result.baseMovement_in);
+        if (!result.level.segments.empty()) {
+            const SegmentRecord& top = result.level.segments.back();
+            result.topSegmentMiddleDepth_in = top.middleDepth_in;
+            result.topSegmentMiddleLoad_lb = top.middleLoad_lb;
+            result.topSegmentMiddleMovement_in = top.middleMovement_in;
+        }
+        results.push_back(std::move(result));
+    }
+    return results;
+}
+
+} // namespace korva::methods
