@@ -1,0 +1,237 @@
+#include "gui/results/PlotScale.h"
+#include "gui/results/GraphPlot.h"
+#include "gui/results/PlotLayout.h"
+#include "gui/results/PlotMarkerShape.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// A graph with one curve through the given (x, y) points.
+void Fill(TGraphPlot& graph, const std::vector<TFloatPoint>& points)
+{
+    graph.SetLineCount(1);
+    graph.SetCount(static_cast<int>(points.size()));
+    for (std::size_t j = 0; j < points.size(); ++j)
+        graph.Data(0, static_cast<int>(j)) = points[j];
+}
+
+TEST(PlotExtent, StepAndOutwardRounding)
+{
+    EXPECT_DOUBLE_EQ(ExtentStep(2.4), 0.1);
+    EXPECT_DOUBLE_EQ(ExtentStep(47.0), 10.0);
+    EXPECT_DOUBLE_EQ(ExtentStep(3.0), 1.0);
+    EXPECT_DOUBLE_EQ(ExtentStep(0.02), 0.001);
+
+    struct Case
+    {
+        std::vector<TFloatPoint> points;
+        double left, right, top, bottom;
+    };
+    const Case cases[] = {
+        {{{0.0, 0.0}, {2.4, 1.0}}, 0.0, 2.4, 0.0, 1.0},
+        {{{0.0, 0.0}, {47.0, 10.0}}, 0.0, 50.0, 0.0, 10.0},
+        // all x at 0: widened to +-0.01 (step 0.001 keeps the limits)
+        {{{0.0, 0.0}, {0.0, 5.0}}, -0.01, 0.01, 0.0, 5.0},
+        // 0 always inside; negative values round away from zero
+        {{{5.0, 12.0}, {7.3, 20.0}}, 0.0, 8.0, 0.0, 20.0},
+        {{{-13.0, 1.0}, {2.0, 2.0}}, -13.0, 2.0, 0.0, 2.0},
+        {{{-2.05, 0.0}, {0.0, 1.1}}, -2.1, 0.0, 0.0, 1.1},
+    };
+    for (const auto& c : cases) {
+        TGraphPlot graph;
+        Fill(graph, c.points);
+        TLogicBounds b = FullExtent(graph);
+        EXPECT_NEAR(b.Left, c.left, 1e-12);
+        EXPECT_NEAR(b.Right, c.right, 1e-12);
+        EXPECT_NEAR(b.Top, c.top, 1e-12);
+        EXPECT_NEAR(b.Bottom, c.bottom, 1e-12);
+    }
+}
+
+TEST(PlotExtent, ElevationPlotKeepsTheGreaterValueOnTop)
+{
+    TGraphPlot graph;
+    graph.Yreversed = true;
+    Fill(graph, {{0.0, 100.0}, {30.0, 80.0}, {55.0, 60.0}});
+    TLogicBounds b = FullExtent(graph);
+    EXPECT_DOUBLE_EQ(b.Top, 100.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 60.0);
+    EXPECT_DOUBLE_EQ(b.Left, 0.0);
+    EXPECT_DOUBLE_EQ(b.Right, 60.0);
+
+    // Limits not on the step: the lower elevation rounds down, the upper one up.
+    Fill(graph, {{0.0, 98.0}, {10.0, 61.0}});
+    b = FullExtent(graph);
+    EXPECT_DOUBLE_EQ(b.Top, 100.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 60.0);
+    // Elevations below datum: no data are cut off.
+    Fill(graph, {{0.0, -12.0}, {10.0, -51.0}});
+    b = FullExtent(graph);
+    EXPECT_DOUBLE_EQ(b.Top, -10.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, -60.0);
+}
+
+TEST(PlotTicks, SpacingAndIndexRange)
+{
+    EXPECT_DOUBLE_EQ(SnapSpacing(8.33), 5.0);
+    EXPECT_DOUBLE_EQ(SnapSpacing(1.9), 1.0);
+    EXPECT_DOUBLE_EQ(SnapSpacing(0.25), 0.2);
+    EXPECT_DOUBLE_EQ(SnapSpacing(0.0501), 0.05);
+    EXPECT_DOUBLE_EQ(SnapSpacing(93.0), 100.0);
+
+    // 600 px at H = 16: six majors over 0..50 -> major 5, minor 1, labels 0, 5, ... 50.
+    TTickSpacing t = ComputeTickSpacing({0.0, 50.0, 0.0, 50.0}, 600, 600, 16);
+    ASSERT_TRUE(t.Valid);
+    EXPECT_DOUBLE_EQ(t.MajorX, 5.0);
+    EXPECT_DOUBLE_EQ(t.MinorX, 1.0);
+    EXPECT_EQ(t.StartX, 0);
+    EXPECT_EQ(t.FinishX, 50);
+
+    // A window that does not contain 0 still begins its index range at 0; y uses the
+    // smaller and greater of Top and Bottom.
+    t = ComputeTickSpacing({40.0, 45.0, 90.0, 80.0}, 600, 600, 16);
+    ASSERT_TRUE(t.Valid);
+    EXPECT_DOUBLE_EQ(t.MinorX, 0.1);
+    EXPECT_EQ(t.StartX, 0);
+    EXPECT_EQ(t.FinishX, 450);
+    EXPECT_EQ(t.StartY, 0);
+    EXPECT_EQ(t.FinishY, 450);
+    t = ComputeTickSpacing({-2.4, -0.8, 0.0, 1.0}, 600, 600, 16);
+    EXPECT_DOUBLE_EQ(t.MinorX, 0.04);
+    EXPECT_EQ(t.StartX, -60);
+    EXPECT_EQ(t.FinishX, 0);
+
+    // Too small for one label per direction, or no text height: nothing drawn.
+    EXPECT_FALSE(ComputeTickSpacing({0, 50, 0, 50}, 95, 600, 16).Valid);
+    EXPECT_FALSE(ComputeTickSpacing({0, 50, 0, 50}, 600, 0, 16).Valid);
+    EXPECT_FALSE(ComputeTickSpacing({0, 50, 0, 50}, 600, 600, 0).Valid);
+    EXPECT_FALSE(ComputeTickSpacing({0, 0, 0, 50}, 600, 600, 16).Valid);
+}
+
+TEST(PlotMapping, DeviceAndDataCoordinates)
+{
+    TDeviceRect area{100, 50, 700, 450};
+    TLogicBounds b{0.0, 60.0, 100.0, 60.0}; // elevation: 100 at the x axis
+    EXPECT_EQ(DataToDeviceX(30.0, b, area), 400);
+    EXPECT_EQ(DataToDeviceY(100.0, b, area, true), 50);
+    EXPECT_EQ(DataToDeviceY(60.0, b, area, true), 450);
+    EXPECT_EQ(DataToDeviceY(100.0, b, area, false), 450);
+    EXPECT_DOUBLE_EQ(DeviceToDataX(400, b, area), 30.0);
+    EXPECT_DOUBLE_EQ(DeviceToDataY(250, b, area, true), 80.0);
+    EXPECT_DOUBLE_EQ(DeviceToDataY(250, b, area, false), 80.0);
+}
+
+TEST(PlotZoom, RubberBandAndRightClick)
+{
+    const TLogicBounds full{0.0, 100.0, 0.0, 100.0};
+    // Right click at 42 while viewing 40..45 shows 37..47; while viewing 0..60, 0..100.
+    TLogicBounds b = ZoomOut(42.0, 50.0, {40.0, 45.0, 40.0, 60.0}, full, false);
+    EXPECT_DOUBLE_EQ(b.Left, 37.0);
+    EXPECT_DOUBLE_EQ(b.Right, 47.0);
+    EXPECT_DOUBLE_EQ(b.Top, 30.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 70.0);
+    b = ZoomOut(42.0, 50.0, {0.0, 60.0, 0.0, 100.0}, full, false);
+    EXPECT_DOUBLE_EQ(b.Left, 0.0);
+    EXPECT_DOUBLE_EQ(b.Right, 100.0);
+
+    // A rubber band 3 px wide over a 600 px area of 0..100: widened to 5, centred and kept
+    // inside the full extent.
+    TDeviceRect area{0, 0, 600, 600};
+    double x1 = DeviceToDataX(300, full, area), x2 = DeviceToDataX(303, full, area);
+    b = ZoomIn(x1, 10.0, x2, 80.0, full, false);
+    EXPECT_NEAR(b.Right - b.Left, 5.0, 1e-12);
+    EXPECT_NEAR((b.Left + b.Right) / 2.0, (x1 + x2) / 2.0, 1e-12);
+    EXPECT_DOUBLE_EQ(b.Top, 10.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 80.0);
+    b = ZoomIn(99.0, 10.0, 99.5, 80.0, full, false);
+    EXPECT_DOUBLE_EQ(b.Left, 95.0);
+    EXPECT_DOUBLE_EQ(b.Right, 100.0);
+    b = ZoomIn(0.5, 80.0, 0.2, 10.0, full, false);
+    EXPECT_DOUBLE_EQ(b.Left, 0.0);
+    EXPECT_DOUBLE_EQ(b.Right, 5.0);
+}
+
+TEST(PlotZoom, ElevationPlotKeepsItsDirection)
+{
+    // Depths 0 to 40 below elevation 100.
+    const TLogicBounds full{0.0, 60.0, 100.0, 60.0};
+    TLogicBounds b = ZoomIn(10.0, 90.0, 40.0, 80.0, full, true);
+    EXPECT_DOUBLE_EQ(b.Top, 90.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 80.0);
+    b = ZoomOut(20.0, 85.0, b, full, true);
+    EXPECT_DOUBLE_EQ(b.Top, 95.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 75.0);
+    // A click near the top edge: the range stays inside the full extent.
+    b = ZoomOut(20.0, 99.0, b, full, true);
+    EXPECT_DOUBLE_EQ(b.Top, 100.0);
+    EXPECT_DOUBLE_EQ(b.Bottom, 60.0);
+}
+
+TEST(PlotLayout, WindowPrinterAndStrip)
+{
+    TPlotLayoutInput in;
+    in.PpiX = in.PpiY = 96;
+    in.TextHeight = 16;
+    TPlotLayout l = WindowLayout(800, 600, in);
+    // left 2H + ppi/8 + H/8 = 32 + 12 + 2; right W - ppi/4 - H/2 = 800 - 24 - 8
+    EXPECT_EQ(l.Graph.Left, 46);
+    EXPECT_EQ(l.Graph.Right, 768);
+    EXPECT_EQ(l.Graph.Top, 46);
+    EXPECT_EQ(l.Graph.Bottom, 568);
+    in.XOnTop = false;
+    in.HasTitle = true;
+    in.TitleOnTop = false;
+    l = WindowLayout(800, 600, in);
+    EXPECT_EQ(l.Graph.Top, 32);
+    EXPECT_EQ(l.Graph.Bottom, 600 - 46 - 16);
+    in.XOnTop = true;
+    in.TitleOnTop = true;
+    in.ShowLayers = true;
+    l = WindowLayout(800, 600, in);
+    EXPECT_EQ(l.Graph.Top, 46 + 2 + 16);
+    EXPECT_EQ(l.Graph.Right, 768 - 96);
+    EXPECT_EQ(l.Layers.Left, 768 - 96 + 19);
+    EXPECT_EQ(l.Layers.Right, 768);
+    EXPECT_EQ(l.Layers.Top, l.Graph.Top);
+
+    const int margins[4] = {1000, 1000, 1000, 1000};
+    TDeviceRect page = PrintDrawingRect(margins, 600, 600, 4800, 6400, 100, 120);
+    EXPECT_EQ(page.Left, 500);
+    EXPECT_EQ(page.Right, 4800 + 100 - 600);
+    EXPECT_EQ(page.Top, 480);
+    EXPECT_EQ(page.Bottom, 6400 + 120 - 600);
+    const int narrow[4] = {50, 50, 50, 50}; // inside the unprintable border
+    page = PrintDrawingRect(narrow, 600, 600, 4800, 6400, 100, 120);
+    EXPECT_EQ(page.Left, 0);
+    EXPECT_EQ(page.Right, 4800);
+}
+
+TEST(PlotMarkers, ShapeByCurveIndex)
+{
+    EXPECT_EQ(MarkerShapeNumber(0), 1);
+    EXPECT_EQ(MarkerShapeNumber(1), 2);
+    EXPECT_EQ(MarkerShapeNumber(5), 6);
+    EXPECT_EQ(MarkerShapeNumber(10), 1);
+    EXPECT_EQ(MarkerVertices(5, 0, 0, 3, 3).size(), 6u); // sixth curve: hexagon
+    EXPECT_EQ(MarkerVertices(9, 0, 0, 3, 3).size(), 10u);
+
+    // Eleventh curve: the triangle pointing down again, its first vertex below the point.
+    std::vector<TMarkerVertex> v = MarkerVertices(10, 50, 50, 3, 3);
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_NEAR(v[0].x, 50.0, 1e-12);
+    EXPECT_NEAR(v[0].y, 53.0, 1e-12);
+    EXPECT_LT(v[1].y, 50.0);
+    EXPECT_LT(v[1].x, 50.0);
+    EXPECT_GT(v[2].x, 50.0);
+    // Regular polygons start straight above the point; the square lies on its sides.
+    EXPECT_NEAR(MarkerVertices(2, 50, 50, 3, 3)[0].y, 47.0, 1e-12);
+    std::vector<TMarkerVertex> square = MarkerVertices(1, 0, 0, 4, 4);
+    EXPECT_NEAR(square[0].y, square[3].y, 1e-12);
+    EXPECT_NEAR(square[0].x, -square[3].x, 1e-12);
+}
+
+} // namespace
