@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "engine/CaseSeries.h"
-#include "engine/TipAveraging.h"
+#include "engine/methods/TipDepthAveraging.h"
+#include "engine/methods/TipResistanceCommon.h"
 
 namespace korva {
 
@@ -28,17 +29,6 @@ int tipLayerOf(const LayerColumn& layers, float length_ft)
         if (layers.bottom_ft[i] > length_ft)
             return i;
     return count > 0 ? count - 1 : 0;
-}
-
-float upliftShaftWeight_tons(float volume_yd3, float baseDepth_ft, float waterTable_ft,
-                             float stemDiameter_ft)
-{
-    // 0.02450448 = 0.7854 x 62.4 / 2000: tons of water displaced per ft of stem per ft^2 of D^2.
-    const float buoyancy_tons =
-        baseDepth_ft > waterTable_ft
-            ? (baseDepth_ft - waterTable_ft) * 0.02450448f * stemDiameter_ft * stemDiameter_ft
-            : 0.0f;
-    return volume_yd3 * 4050.0f / 2000.0f - buoyancy_tons;
 }
 
 namespace {
@@ -77,11 +67,13 @@ CapacityRowsResult computeCapacityRows(const DepthTables& tables, const CaseGeom
         previousVolume = row.volume;
         row.qs = tables.sideResistance_tons[length];
         if (settings.uplift)
-            row.qb = upliftShaftWeight_tons(row.volume, l, settings.waterTable_ft,
-                                            geometry.stemDiameter_ft);
+            row.qb = methods::upliftShaftWeight_tons(row.volume, l, settings.waterTable_ft,
+                                                     geometry.stemDiameter_ft);
         else
-            row.qb = averagedTipResistance(tables, length, geometry.averagingDepths,
-                                           geometry.stemDiameter_ft);
+            row.qb = methods::depthAveragedTip_tons(tables.sliceTip_tons, tables.strongRockSlice,
+                                                    length + 1, geometry.baseDiameter_ft,
+                                                    geometry.stemDiameter_ft)
+                         .tip_tons;
         bool& bad = result.nonFiniteReplaced;
         row.qs = finiteOrZero(row.qs, bad);
         row.qb = finiteOrZero(row.qb, bad);

@@ -61,11 +61,6 @@ CandidateRange candidateLengths(const CaseGeometry& geometry, float topLength_ft
 // (the deepest layer when none does).
 int tipLayerOf(const LayerColumn& layers, float length_ft);
 
-// Effective weight (tons) of a shaft of concrete volume V whose base is at depth zb: 150 pcf
-// concrete (4050 lb per cubic yard) less the buoyancy of the stem below the water table.
-float upliftShaftWeight_tons(float volume_yd3, float baseDepth_ft, float waterTable_ft,
-                             float stemDiameter_ft);
-
 // Per-layer record fed to the socket load-settlement routines: kind, QS and depth reached.
 struct LayerTipRecord
 {

@@ -1,0 +1,17 @@
+# Fails unless the dynamic symbol table of LIBRARY defines exactly one symbol, IKORVA.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY}
+  OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX REPLACE "\n$" "" symbols "${symbols}")
+string(REPLACE "\n" ";" lines "${symbols}")
+set(names "")
+foreach(line ${lines})
+  string(REGEX REPLACE "^.* " "" name "${line}")
+  list(APPEND names ${name})
+endforeach()
+if(NOT names STREQUAL "IKORVA")
+  message(FATAL_ERROR "exported symbols of ${LIBRARY}: '${names}', expected exactly IKORVA")
+endif()
+message(STATUS "exported symbols: ${names}")

@@ -1,0 +1,24 @@
+#include "engine/InputDeck.h"
+
+#include <algorithm>
+
+namespace korva {
+
+MaterialKind SoilLayer::kindCode() const
+{
+    // The code is a real; only the exact values 1..9 name a kind.
+    for (int code = KindSand; code <= KindGravel; ++code) {
+        if (kind == static_cast<float>(code))
+            return static_cast<MaterialKind>(code);
+    }
+    return KindNone;
+}
+
+float InputDeck::profileBottom() const
+{
+    if (NL <= 0)
+        return 0.0f;
+    return layers[static_cast<std::size_t>(std::min(NL, MaxLayers) - 1)].bottomDepth;
+}
+
+} // namespace korva
