@@ -32,12 +32,16 @@ methods::SandProcedure sandProcedureOf(const SoilLayer& layer)
 TopBottom enteredCoefficient(const SoilLayer& layer)
 {
     switch (layer.kindCode()) {
-    case KindSand: return layer.coefficient;
+    case KindSand:
+        return layer.coefficient;
     case KindClay:
-    case KindClayShale: return layer.alpha;
+    case KindClayShale:
+        return layer.alpha;
     case KindGravellySand:
-    case KindGravel: return layer.beta;
-    default: return {};
+    case KindGravel:
+        return layer.beta;
+    default:
+        return {};
     }
 }
 
@@ -63,14 +67,16 @@ LayerEstimates estimateLayerCoefficients(const InputDeck& deck)
         if (!methods::materialKindFromCode(layer.kind, methodKind))
             continue;
         const methods::SandProcedure procedure = sandProcedureOf(layer);
-        if (methods::sideCoefficientIsEstimated(methodKind, e.coefficient.top, e.coefficient.bottom)) {
+        if (methods::sideCoefficientIsEstimated(methodKind, e.coefficient.top,
+                                                e.coefficient.bottom)) {
             e.coefficientEstimated = true;
             e.coefficient.top = methods::estimatedSideCoefficient(
                 methodKind, procedure, layer.topDepth, layer.BLOWS.top, layer.CU.top);
             e.coefficient.bottom = methods::estimatedSideCoefficient(
                 methodKind, procedure, layer.bottomDepth, layer.BLOWS.bottom, layer.CU.bottom);
         }
-        if ((kind == KindClay || kind == KindClayShale) && e.nc.top == 0.0f && e.nc.bottom == 0.0f) {
+        if ((kind == KindClay || kind == KindClayShale) && e.nc.top == 0.0f &&
+            e.nc.bottom == 0.0f) {
             e.ncEstimated = true;
             e.nc.top = estimatedClayNc(layer.topDepth, deck.DSTART);
             e.nc.bottom = estimatedClayNc(layer.bottomDepth, deck.DSTART);
@@ -80,7 +86,8 @@ LayerEstimates estimateLayerCoefficients(const InputDeck& deck)
             auto fromBlowCount = [&](float& phi, float blowCount, float depth_ft) {
                 if (phi != 0.0f || !(blowCount > 0.0f))
                     return;
-                const float sigma = methods::effectiveVerticalStress_psf(weights, depth_ft, deck.WTD);
+                const float sigma =
+                    methods::effectiveVerticalStress_psf(weights, depth_ft, deck.WTD);
                 phi = methods::frictionAngleFromBlowCount_deg(blowCount, sigma);
                 e.phiEstimated = true;
             };
