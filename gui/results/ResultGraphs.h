@@ -5,9 +5,9 @@
 
 #include "gui/results/GraphPlot.h"
 
-// The fixed set of 27 result graphs of the main window, created with their titles, axis
-// captions and unit codes. The plot data reader resizes and refills them; it never recreates
-// them, so choices stored in a graph survive a new run.
+// The fixed set of result graphs of the main window (16 named graphs and 10 design charts), created
+// with their titles, axis captions and unit codes. The plot data reader resizes and refills them;
+// it never recreates them, so choices stored in a graph survive a new run.
 class TResultGraphs
 {
   public:
@@ -33,7 +33,7 @@ class TResultGraphs
     TGraphPlot pltQw;
     std::array<TGraphPlot, 10> PltChart; // PltChart[0] is "Design Chart 1"
 
-    // All 27 graphs in the order above.
+    // All graphs in the order above.
     std::vector<TGraphPlot*> All();
     // pltSkin, pltTip, pltTotal, pltCombine, FSpltSkin, FSpltTip, FSpltTotal, pltCombineD:
     // the graphs plotted against depth (or elevation) that carry the soil-layer strip.
