@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <span>
+#include <vector>
+
+#include "engine/CapacityRows.h"
+#include "engine/CaseGeometry.h"
+#include "engine/DepthTables.h"
+#include "engine/InputDeck.h"
+#include "engine/LayerEstimates.h"
+#include "engine/ReportCase.h"
+
+namespace korva {
+
+// Status of a run whose profile (plus the ignored bottom portion and the bell) reaches deeper
+// than the 503-ft per-depth tables: refused before any slice is stored.
+inline constexpr int32_t StatusProfileBeyondTables = 8;
+
+// What a case hands to the load-settlement step that follows its capacity rows.
+struct LoadSettlementCase
+{
+    const InputDeck* deck = nullptr; // layer bottoms rounded as walked
+    const CaseGeometry* geometry = nullptr;
+    const DepthTables* tables = nullptr; // per-depth tables of the case
+    int caseNumber = 0;
+    int lengthNumber = 0;
+    int diameterNumber = 0;
+    bool firstCase = false;
+    float caseLength_ft = 0.0f;   // proposed length of the case (0 in design-load runs)
+    float bottomLength_ft = 0.0f; // BS as rounded
+    float concreteModulus_tsf = 0.0f;
+    std::span<const CapacityRow> rows; // working units
+    bool reachedFinal = false;
+    float finalLength_ft = 0.0f; // length of the last row
+    int tipLayer = -1;           // 0-based layer holding the base of the last row
+    // Layer that held the base of the candidate before the final one (the last layer walked
+    // before the rows when the final length is the first candidate; -1 before any).
+    int tipLayerBeforeFinal = -1;
+    std::span<const LayerTipRecord> layerRecords;
+    float referenceLength_ft = 0.0f; // intermediate-geomaterial reference length L
+    int* curveSelector = nullptr;    // 0 before the first case with a soil tip; kept per run
+    int32_t* status = nullptr;       // set to 2 or 4 by a curve failure
+    std::ostream* report = nullptr;
+    std::ostream* runNotes = nullptr;
+    // Filled by the step: the points of curve 1 in report units, which the report lists for
+    // cases before the first soil-tip case.
+    std::vector<CurvePoint> curveOne;
+};
+using LoadSettlementStep = std::function<void(LoadSettlementCase&)>;
+
+// One analysed case as the command-line summary shows it (report units).
+struct CaseSummary
+{
+    int caseNumber = 0;
+    float stemDiameter = 0.0f;
+    float baseDiameter = 0.0f;
+    bool hasRows = false;
+    bool reachedFinal = false;
+    CapacityRow finalRow; // report units
+};
+
+struct AnalysisSummary
+{
+    std::vector<CaseSummary> cases;
+    BestCase best;
+};
+
+struct AnalysisOutputs
+{
+    std::ostream& report;
+    std::ostream& runNotes;
+    std::filesystem::path rockMessageFile; // ROCKMSG.DAT of the run's work folder
+};
+
+// The cases of a run after the deck is read and its echo (soil information included) written:
+// for every diameter and length the walk, the rows, the report rows and rock messages, the
+// load-settlement step and the best shaft; at the end the note on weak shale rock. Returns the
+// status (0, 7 design load never reached, StatusProfileBeyondTables, or what the
+// load-settlement step set).
+int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
+                            AnalysisOutputs& outputs, AnalysisSummary& summary,
+                            const LoadSettlementStep& loadSettlement);
+
+} // namespace korva
