@@ -1,5 +1,8 @@
 #include "gui/results/PlotDataReader.h"
 
+#include "gui/model/ProgramData.h"
+#include "gui/results/ProjectPlotSettings.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -321,6 +324,24 @@ TEST(PlotDataReader, TrailingBlankLinesAfterTheMainSectionAreNoGroup)
     const TPlotReadResult res = ReadText(OneCase(1, 3, 0) + "\n   \n", EnglishSoilProject(), g);
     ASSERT_TRUE(res.ShowOutput) << res.ErrorMessage;
     EXPECT_FALSE(res.showtzcurves);
+}
+
+TEST(PlotDataReader, SettingsTakenFromTheProject)
+{
+    const auto project = TProgramData::Create();
+    project->UseElevation = 1;
+    project->ValElevation = 250;
+    project->IChart = 1;
+    project->DIAMINCR = 0.5;
+    const TPlotReadSettings s = PlotReadSettingsOf(*project);
+    EXPECT_EQ(s.fUnits, 1);
+    EXPECT_EQ(s.UseElevation, 1);
+    EXPECT_DOUBLE_EQ(s.ValElevation, 250.0);
+    EXPECT_EQ(s.IChart, 1);
+    EXPECT_DOUBLE_EQ(s.DIAMINCR, 0.5);
+    ASSERT_EQ(s.Layers.size(), static_cast<std::size_t>(project->D().RowCount()));
+    ASSERT_FALSE(s.Layers.empty());
+    EXPECT_EQ(s.Layers[0].SoilType, 1); // the new project's sand layer
 }
 
 } // namespace
