@@ -1,3 +1,4 @@
+#include <charconv>
 #include <exception>
 #include <string>
 
@@ -26,6 +27,18 @@ enum class TLayout {
                       line, item);
 }
 
+// The word reader converts to double; the project holds extended reals. Going through the
+// shortest decimal text of the double gives the extended value of the word as written
+// (0.35 stays 0.35 rather than the nearest double), so values read and typed agree.
+long double Extended(double value)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    long double extended = value;
+    std::from_chars(text, written.ptr, extended);
+    return extended;
+}
+
 class TProjectReader
 {
   public:
@@ -45,8 +58,8 @@ class TProjectReader
         ReadSiteRecord();
         if (fLayout == TLayout::Current) {
             if (p.IPENT > 0) {
-                p.PDMIN = r.ReadFloat();
-                p.PDINCR = r.ReadFloat();
+                p.PDMIN = ReadReal();
+                p.PDINCR = ReadReal();
             }
             p.InitPDSET();
             if (p.IChart > 0)
@@ -59,12 +72,14 @@ class TProjectReader
     }
 
   private:
+    long double ReadReal() { return Extended(r.ReadFloat()); }
+
     void ReadControlRecord()
     {
         p.METHOD = r.ReadInteger();
         p.KCYCL = r.ReadInteger();
-        p.RCYCL = r.ReadFloat();
-        p.PINC = r.ReadFloat();
+        p.RCYCL = ReadReal();
+        p.PINC = ReadReal();
         p.IMOD = 1;
         p.Yesnewversion = fLayout == TLayout::Old ? 0 : 1;
         switch (fLayout) {
@@ -74,7 +89,7 @@ class TProjectReader
             p.IPENT = r.ReadInteger();
             p.IChart = r.ReadInteger();
             p.UseElevation = r.ReadInteger();
-            p.ValElevation = r.ReadFloat();
+            p.ValElevation = ReadReal();
             if (r.GetCurrentLineWordCount() == 11)
                 p.PrintTZCurves = r.ReadInteger();
             break;
@@ -91,13 +106,13 @@ class TProjectReader
 
     void ReadShaftRecord()
     {
-        p.DSTART = r.ReadFloat();
-        p.DIALIM = r.ReadFloat();
-        p.RATIO = r.ReadFloat();
-        p.BELANGL = r.ReadFloat();
-        p.TOPLENG = r.ReadFloat();
-        p.BS = r.ReadFloat();
-        p.EPILE = r.ReadFloat();
+        p.DSTART = ReadReal();
+        p.DIALIM = ReadReal();
+        p.RATIO = ReadReal();
+        p.BELANGL = ReadReal();
+        p.TOPLENG = ReadReal();
+        p.BS = ReadReal();
+        p.EPILE = ReadReal();
     }
 
     void ReadSiteRecord()
@@ -108,23 +123,23 @@ class TProjectReader
             RefuseWord(r, "The number of soil layers must not exceed " +
                               std::to_string(MaxLayerCount) + ".");
         p.D().SetRowCount(layerCount);
-        p.WTD = r.ReadFloat();
+        p.WTD = ReadReal();
         if (p.METHOD == 1) {
-            p.LPD = r.ReadFloat();
+            p.LPD = ReadReal();
             p.PD = 0;
         } else {
-            p.PD = r.ReadFloat();
+            p.PD = ReadReal();
             p.LPD = 0;
         }
-        p.FST = r.ReadFloat();
-        p.FSB = r.ReadFloat();
+        p.FST = ReadReal();
+        p.FSB = ReadReal();
     }
 
     void ReadDesignChartRecords()
     {
-        p.PDMIN = r.ReadFloat();
-        p.PDINCR = r.ReadFloat();
-        p.DIAMINCR = r.ReadFloat();
+        p.PDMIN = ReadReal();
+        p.PDINCR = ReadReal();
+        p.DIAMINCR = ReadReal();
         const int count = r.ReadInteger();
         if (count > TProgramData::MaxSettlementCount)
             RefuseWord(r, "The number of design-chart settlements must not exceed " +
@@ -139,7 +154,7 @@ class TProjectReader
             return;
         }
         for (int i = 0; i < p.NPOINTPD; ++i)
-            p.PDSETT[static_cast<std::size_t>(i)] = r.ReadFloat();
+            p.PDSETT[static_cast<std::size_t>(i)] = ReadReal();
     }
 
     void ReadPropertyRecord(int layer, TGridTable& properties, int row, int kind)
@@ -154,16 +169,16 @@ class TProjectReader
                 r.ReadWord();
                 break;
             case TRecordSlot::Real:
-                properties.SetFloatValue(word.Column, row, r.ReadFloat());
+                properties.SetFloatValue(word.Column, row, ReadReal());
                 break;
             case TRecordSlot::Integer:
                 properties.SetIntValue(word.Column, row, r.ReadInteger());
                 break;
             case TRecordSlot::SideLimit:
-                layers.SetFloatValue(LayerColumn::MaxSideFriction, layer, r.ReadFloat());
+                layers.SetFloatValue(LayerColumn::MaxSideFriction, layer, ReadReal());
                 break;
             case TRecordSlot::BaseLimit:
-                layers.SetFloatValue(LayerColumn::MaxEndBearing, layer, r.ReadFloat());
+                layers.SetFloatValue(LayerColumn::MaxEndBearing, layer, ReadReal());
                 break;
             }
             if (first) {
@@ -173,8 +188,8 @@ class TProjectReader
         }
         // The LRFD factors are optional; without them they keep their default 1.
         if (lineWords == static_cast<int>(words.size()) + 2) {
-            layers.SetFloatValue(LayerColumn::PhiSide, layer, r.ReadFloat());
-            layers.SetFloatValue(LayerColumn::PhiBase, layer, r.ReadFloat());
+            layers.SetFloatValue(LayerColumn::PhiSide, layer, ReadReal());
+            layers.SetFloatValue(LayerColumn::PhiBase, layer, ReadReal());
         }
     }
 
@@ -184,7 +199,7 @@ class TProjectReader
         const int kind = r.ReadInteger();
         // Setting the kind gives the row a fresh two-row property table of that kind.
         layers.SetIntValue(LayerColumn::Kind, layer, kind);
-        layers.SetFloatValue(LayerColumn::Depth, layer, r.ReadFloat());
+        layers.SetFloatValue(LayerColumn::Depth, layer, ReadReal());
         TGridTable* properties = p.LayerProperties(layer);
         if (!IsMaterialKind(kind) || properties == nullptr)
             return;
@@ -210,11 +225,11 @@ class TProjectReader
             }
             properties->SetIntValue(SandColumn::Method, TopRow, method);
             properties->SetIntValue(SandColumn::Method, BottomRow, method);
-            properties->SetFloatValue(column, TopRow, r.ReadFloat());
-            properties->SetFloatValue(column, BottomRow, r.ReadFloat());
+            properties->SetFloatValue(column, TopRow, ReadReal());
+            properties->SetFloatValue(column, BottomRow, ReadReal());
         } else if (kind == KindClay || kind == KindShale) {
-            properties->SetFloatValue(ClayColumn::Alpha, TopRow, r.ReadFloat());
-            properties->SetFloatValue(ClayColumn::Alpha, BottomRow, r.ReadFloat());
+            properties->SetFloatValue(ClayColumn::Alpha, TopRow, ReadReal());
+            properties->SetFloatValue(ClayColumn::Alpha, BottomRow, ReadReal());
         }
     }
 
@@ -227,7 +242,7 @@ class TProjectReader
         TGridTable& depths = p.TblTZDepth();
         depths.SetRowCount(count);
         for (int row = 0; row < depths.RowCount(); ++row)
-            depths.SetFloatValue(0, row, r.ReadFloat());
+            depths.SetFloatValue(0, row, ReadReal());
     }
 
     TProgramData& p;
