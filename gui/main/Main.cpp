@@ -1,0 +1,981 @@
+#include "gui/main/Main.h"
+
+#include "gui/main/ProjectFileNames.h"
+#include "gui/main/TextEditorLauncher.h"
+#include "gui/main/ToolBarIcons.h"
+#include "gui/main/UserSettings.h"
+#include "gui/results/PlotDataReader.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QToolBar>
+#include <QUrl>
+
+namespace korva::gui {
+
+namespace {
+
+QString ToQ(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+std::string FromQ(const QString& text)
+{
+    return text.toStdString();
+}
+
+bool FileExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+// Caption of a design chart item for settlement v (inches or metres).
+QString DesignChartCaption(double settlement, int units)
+{
+    return ToQ("Design Chart (" + ShortestReal(settlement) + (units == 2 ? "-m" : "-in") +
+               " movement)");
+}
+
+// Bottom-to-top arrangement of minimised windows along the lower edge of the area.
+constexpr int IconWidth = 160;
+
+} // namespace
+
+TMainForm::TMainForm(std::unique_ptr<ProjectStore> store, std::unique_ptr<UserPrompt> prompt,
+                     QWidget* parent)
+    : QMainWindow(parent), fStore(std::move(store)), fPrompt(std::move(prompt)),
+      fRun(FromQ(QDir(QCoreApplication::applicationDirPath()).filePath(EngineLibraryName)))
+{
+    if (!fPrompt)
+        fPrompt = std::make_unique<DialogPrompt>(this);
+    setObjectName("MainForm");
+    fMdiArea = new QMdiArea(this);
+    fMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    fMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(fMdiArea);
+    setAcceptDrops(true);
+    CreateMenus();
+    CreateToolBar();
+    ReadSettingsAtCreation();
+    fProject = fStore->New();
+    SetCaption();
+    UpdateResultButtons();
+    resize(1000, 720);
+}
+
+TMainForm::~TMainForm()
+{
+    // Plot windows refer to the graphs: free them while the graphs still exist.
+    fGraphs.HideAll();
+    for (auto& [kind, window] : fChildWindows)
+        if (window)
+            delete window.data();
+}
+
+// --- Start-up -------------------------------------------------------------------------------
+
+void TMainForm::ReadSettingsAtCreation()
+{
+    UserSettings settings;
+    settings.ReadEditorAndFolder();
+    fWordProcessor = settings.wordProcessor;
+    fCurDir = settings.directory;
+    if (fWordProcessor.isEmpty())
+        fWordProcessor = DefaultTextEditorCommand();
+    if (fCurDir.isEmpty() || !QFileInfo(fCurDir).isDir())
+        fCurDir = QCoreApplication::applicationDirPath();
+    fPrevFile.Clear();
+}
+
+void TMainForm::ReadSettingsAtFirstShow()
+{
+    if (!UserSettings::Exists())
+        return;
+    UserSettings settings;
+    settings.wordProcessor = fWordProcessor;
+    settings.ReadEditorAndRecentFiles();
+    if (!settings.wordProcessor.isEmpty())
+        fWordProcessor = settings.wordProcessor;
+    fPrevFile = settings.recentFiles;
+}
+
+void TMainForm::StartUp(const QStringList& arguments)
+{
+    Guarded([&] {
+        ReadSettingsAtFirstShow();
+        fStarted = true;
+        if (!arguments.isEmpty()) {
+            const QString path =
+                QFileInfo(ToQ(CommandLineProjectPath(FromQ(arguments.first())))).absoluteFilePath();
+            if (FileExists(path))
+                OpenByExtension(path); // other extensions and missing files are ignored
+        }
+        SetCaption();
+    });
+}
+
+void TMainForm::SetEngineLibraryPath(const QString& path)
+{
+    fRun.SetLibraryPath(FromQ(path));
+}
+
+// --- Menus and tool bar ---------------------------------------------------------------------
+
+QAction* TMainForm::AddCommand(QMenu* menu, const QString& objectName, const QString& caption,
+                               std::function<void()> handler)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(objectName);
+    if (menu != nullptr)
+        menu->addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, handler = std::move(handler)] { Guarded(handler); });
+    return action;
+}
+
+QAction* TMainForm::Command(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+void TMainForm::CreateMenus()
+{
+    // File
+    fFileMenu = menuBar()->addMenu("&File");
+    AddCommand(fFileMenu, "FileNew", "&New", [this] {
+        FileNewClick();
+    })->setShortcut(QKeySequence("Ctrl+N"));
+    AddCommand(fFileMenu, "FileOpen", "&Open...", [this] {
+        FileOpenClick();
+    })->setShortcut(QKeySequence("Ctrl+O"));
+    AddCommand(fFileMenu, "FileSave", "&Save", [this] {
+        FileSaveClick();
+    })->setShortcut(QKeySequence("Ctrl+S"));
+    AddCommand(fFileMenu, "FileSaveAs", "Save &As...", [this] { FileSaveAsClick(); });
+    fFileMenu->addSeparator();
+    for (int i = 0; i < RecentFiles::Capacity; ++i) {
+        fRecentActions[i] = AddCommand(fFileMenu, QString("RecentFile%1").arg(i + 1), "",
+                                       [this, i] { RecentFileClick(i); });
+        fRecentActions[i]->setVisible(false);
+    }
+    fRecentSeparator = fFileMenu->addSeparator();
+    fRecentSeparator->setVisible(false);
+    AddCommand(fFileMenu, "FileExit", "E&xit", [this] { close(); });
+    connect(fFileMenu, &QMenu::aboutToShow, this, [this] {
+        Guarded([this] {
+            StoreActiveChildEdits();
+            UpdateFileMenu();
+        });
+    });
+
+    // Data
+    fDataMenu = menuBar()->addMenu("Da&ta");
+    auto childCommand = [this](QMenu* menu, const QString& name, const QString& caption,
+                               ChildWindowKind kind) {
+        QAction* action = AddCommand(menu, name, caption, [this, kind] { ShowChildWindow(kind); });
+        fChildCommands.emplace(kind, action);
+        return action;
+    };
+    childCommand(fDataMenu, "DataTitle", "&Title", ChildWindowKind::Title);
+    QMenu* units = fDataMenu->addMenu("&Units");
+    auto* unitGroup = new QActionGroup(this);
+    for (auto [name, caption, code] :
+         {std::tuple{"UnitsEnglish", "&English Units (lbs, ft, in)", 1},
+          std::tuple{"UnitsSI", "&SI Units (kN, m)", 2}}) {
+        QAction* action = AddCommand(units, name, caption, [this, code] {
+            if (fProject->Units() != code) {
+                fProject->SetUnits(code);
+                SetDataChanged(true);
+            }
+        });
+        action->setCheckable(true);
+        unitGroup->addAction(action);
+    }
+    QMenu* design = fDataMenu->addMenu("Design Method (ASD or LRFD)");
+    for (auto [name, caption, code] :
+         {std::tuple{"MethodASD", "ASD (Allowable Stress Design)", 2},
+          std::tuple{"MethodLRFD", "LRFD (Load Resistance Factor Design)", 1}}) {
+        AddCommand(design, name, caption, [this, code] {
+            if (fProject->NLRFD() != code) {
+                fProject->SetNLRFD(code);
+                SetDataChanged(true);
+            }
+        })->setCheckable(true);
+    }
+    childCommand(fDataMenu, "DataShaft", "&Drilled-Shaft Properties",
+                 ChildWindowKind::ShaftProperties);
+    childCommand(fDataMenu, "DataSoilLayers", "Soil &Layer Data", ChildWindowKind::SoilLayers);
+    childCommand(fDataMenu, "DataSafety", "&Factor of Safety (Allowable Stress Design)",
+                 ChildWindowKind::FactorOfSafety);
+    QMenu* methods = fDataMenu->addMenu("&Computation Methods");
+    AddCommand(methods, "SpecifyLength", "Specify the shaft length", [this] {
+        if (fProject->ComputationMethod() != 2) {
+            fProject->SetComputationMethod(2);
+            SetDataChanged(true);
+        }
+        CloseChildWindow(ChildWindowKind::DesignLoad);
+        ShowChildWindow(ChildWindowKind::ShaftLength);
+    })->setCheckable(true);
+    AddCommand(methods, "SpecifyLoad", "Specify the design load", [this] {
+        if (fProject->ComputationMethod() != 1) {
+            fProject->SetComputationMethod(1);
+            SetDataChanged(true);
+        }
+        CloseChildWindow(ChildWindowKind::ShaftLength);
+        ShowChildWindow(ChildWindowKind::DesignLoad);
+    })->setCheckable(true);
+    childCommand(fDataMenu, "DataWater", "&Water Table", ChildWindowKind::WaterTable);
+    fDataMenu->addSeparator();
+    childCommand(fDataMenu, "DataMultipleLengths", "Evaluate Multiple Shaft Lengths",
+                 ChildWindowKind::MultipleLengths)
+        ->setCheckable(true);
+    childCommand(fDataMenu, "DataDesignCharts", "ASD/LRFD Design Charts",
+                 ChildWindowKind::DesignCharts)
+        ->setCheckable(true);
+    fDataMenu->addSeparator();
+    QAction* tz = childCommand(fDataMenu, "DataTzPrinting", "Print Additional t-z curves",
+                               ChildWindowKind::TzPrinting);
+    tz->setCheckable(true);
+    tz->setVisible(false);
+    childCommand(fDataMenu, "DataOptions", "Control &Options...", ChildWindowKind::ControlOptions);
+    connect(fDataMenu, &QMenu::aboutToShow, this, [this] {
+        Guarded([this] {
+            StoreActiveChildEdits();
+            UpdateDataMenu();
+        });
+    });
+
+    // Computation
+    fComputationMenu = menuBar()->addMenu("&Computation");
+    AddCommand(fComputationMenu, "CompRun", "&Run Analysis", [this] { CompRunClick(); });
+    fComputationMenu->addSeparator();
+    AddCommand(fComputationMenu, "EditInput", "Edit I&nput Text",
+               [this] { EditTextFile(ProjectDataExtension); });
+    AddCommand(fComputationMenu, "EditNotes", "Edit &Processor-Run Notes",
+               [this] { EditTextFile(".kv8r"); });
+    AddCommand(fComputationMenu, "EditOutput", "Edit &Output Text",
+               [this] { EditTextFile(".kv8o"); });
+    fComputationMenu->addSeparator();
+    childCommand(fComputationMenu, "ViewElevation", "&View Shaft Elevation",
+                 ChildWindowKind::Elevation);
+    childCommand(fComputationMenu, "View3D", "3D View", ChildWindowKind::View3D);
+    connect(fComputationMenu, &QMenu::aboutToShow, this, [this] {
+        Guarded([this] {
+            StoreActiveChildEdits();
+            UpdateComputationMenu();
+        });
+    });
+
+    // Graphics
+    fGraphicsMenu = menuBar()->addMenu("&Graphics");
+    auto graph = [this](const QString& name, const QString& caption, TGraphPlot& plot) {
+        QAction* action =
+            AddCommand(fGraphicsMenu, name, caption, [this, &plot] { ShowGraph(plot); });
+        fGraphCommands.push_back({action, &plot});
+        return action;
+    };
+    graph("GraphSkin", "Ultimate &Skin Friction vs Depth", fGraphs.pltSkin);
+    graph("GraphTip", "Ultimate &Tip Resistance vs Depth", fGraphs.pltTip);
+    graph("GraphTotal", "Ultimate Total &Capacity vs Depth", fGraphs.pltTotal);
+    graph("GraphCombine", "C&ombined Plots vs Depth (initial diameter)", fGraphs.pltCombine);
+    fGraphicsMenu->addSeparator();
+    graph("GraphFSSkin", "ASD/LRFD Skin Friction vs Depth ", fGraphs.FSpltSkin);
+    graph("GraphFSTip", "ASD/LRFD Tip Resistance vs Depth ", fGraphs.FSpltTip);
+    graph("GraphFSTotal", "ASD/LRFD Total Capacity vs Depth", fGraphs.FSpltTotal);
+    graph("GraphCombineD", "Combined Plots vs Depth (initial diameter)", fGraphs.pltCombineD);
+    fGraphicsMenu->addSeparator();
+    graph("GraphAxial", "Axial Load vs Settlement (averaged)", fGraphs.pltAxial);
+    graph("GraphUpper", "Axial Load vs Settlement (upper bound)", fGraphs.pltUpper);
+    graph("GraphLower", "Axial Load vs Settlement (lower bound)", fGraphs.pltLower);
+    graph("GraphCombinedSettle", "Combined Plots of Load vs Settlement (initial diameter)",
+          fGraphs.pltCombinedSettle);
+    fGraphicsMenu->addSeparator();
+    graph("GraphTz", "t-z curves (averaged, initial diameter)", fGraphs.pltTz);
+    graph("GraphQw", "Q-w curves (averaged)", fGraphs.pltQw);
+    graph("GraphTzAdd", "Additional t-z curves (averaged, initial diameter)", fGraphs.pltTzAdd);
+    graph("GraphLoad", "Load Distribution (averaged, initial diameter)", fGraphs.pltLoad);
+    fGraphicsMenu->addSeparator();
+    for (int i = 0; i < 10; ++i) {
+        const QString caption = i == 0 ? QString("Design Chart (0.1-inch movement)")
+                                       : QString("Design Chart %1").arg(i + 1);
+        fChartActions[i] = graph(QString("GraphChart%1").arg(i + 1), caption, fGraphs.PltChart[i]);
+    }
+    fGraphicsMenu->addSeparator();
+    // The spreadsheet export is not part of this program yet; its item stays disabled.
+    AddCommand(fGraphicsMenu, "ExportExcel", "Export Plots to Excel", [] {})->setEnabled(false);
+    connect(fGraphicsMenu, &QMenu::aboutToShow, this,
+            [this] { Guarded([this] { UpdateGraphicsMenu(); }); });
+
+    // Window
+    fWindowMenu = menuBar()->addMenu("&Window");
+    AddCommand(fWindowMenu, "WindowCascade", "&Cascade", [this] { fMdiArea->cascadeSubWindows(); });
+    AddCommand(fWindowMenu, "WindowArrange", "&Arrange Icons", [this] { ArrangeIcons(); });
+    fWindowSeparator = fWindowMenu->addSeparator();
+    fWindowSeparator->setVisible(false);
+    for (int i = 0; i < 50; ++i) {
+        QAction* action = AddCommand(fWindowMenu, QString("Window%1").arg(i), "", [this, i] {
+            const auto windows = fMdiArea->subWindowList();
+            if (i < windows.size()) {
+                QMdiSubWindow* window = windows[i];
+                if (window->isMinimized())
+                    window->showNormal();
+                fMdiArea->setActiveSubWindow(window);
+            }
+        });
+        action->setVisible(false);
+        fWindowActions.push_back(action);
+    }
+    connect(fWindowMenu, &QMenu::aboutToShow, this, [this] { UpdateWindowMenu(); });
+
+    // Shown only while the 3-D view exists; the view fills it with its own commands.
+    fShow3DMenu = menuBar()->addMenu("Show 3D View");
+    fShow3DMenu->menuAction()->setVisible(false);
+
+    // Help
+    fHelpMenu = menuBar()->addMenu("&Help");
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    auto openBeside = [this, programFolder](const QString& name) {
+        const QString path = QDir(programFolder).filePath(name);
+        if (!FileExists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            fPrompt->Information("The file " + QDir::toNativeSeparators(path) +
+                                 " could not be opened.");
+    };
+    AddCommand(fHelpMenu, "HelpContents", "&Contents", [openBeside] {
+        openBeside("Korva.chm");
+    })->setVisible(false);
+    AddCommand(fHelpMenu, "HelpUsersManual", "&User's Manual",
+               [openBeside] { openBeside("Korva Users Manual.pdf"); });
+    AddCommand(fHelpMenu, "HelpTechnicalManual", "&Technical Manual",
+               [openBeside] { openBeside("KorvaTechnicalManual.bat"); });
+    fHelpMenu->addSeparator();
+    AddCommand(fHelpMenu, "HelpAbout", "&About...", [this] {
+        QMessageBox::about(this, "About Korva 2017",
+                           QString("<b>Korva 2017</b><br>Version %1<br><br>Axial capacity and "
+                                   "load-settlement analysis of drilled shafts in layered soil "
+                                   "and rock.")
+                               .arg(ProgramVersion));
+    });
+    AddCommand(fHelpMenu, "HelpUpdates", "&Check for Updates", [this] {
+        fPrompt->Information(QString("Korva 2017, version %1.\nNo update service is set up "
+                                     "for this installation.")
+                                 .arg(ProgramVersion));
+    });
+    connect(fHelpMenu, &QMenu::aboutToShow, this,
+            [this] { Guarded([this] { StoreActiveChildEdits(); }); });
+}
+
+void TMainForm::CreateToolBar()
+{
+    fToolBar = addToolBar("Tools");
+    fToolBar->setObjectName("ToolBar");
+    fToolBar->setIconSize(QSize(24, 24));
+    fToolBar->setMovable(false);
+    auto button = [this](const QString& name, const QString& hint, ToolBarGlyph glyph,
+                         std::function<void()> handler) {
+        QAction* action = AddCommand(nullptr, name, hint, std::move(handler));
+        action->setIcon(ToolBarIcon(glyph));
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+        fToolBar->addAction(action);
+        return action;
+    };
+    auto childButton = [&](const QString& name, const QString& hint, ToolBarGlyph glyph,
+                           ChildWindowKind kind) {
+        QAction* action = button(name, hint, glyph, [this, kind] { ShowChildWindow(kind); });
+        fChildCommands.emplace(kind, action);
+    };
+    button("SpeedNew", "New File", ToolBarGlyph::NewFile, [this] {
+        StoreActiveChildEdits();
+        FileNewClick();
+    });
+    button("SpeedOpen", "Open File", ToolBarGlyph::OpenFile, [this] {
+        StoreActiveChildEdits();
+        FileOpenClick();
+    });
+    button("SpeedSave", "Save File", ToolBarGlyph::SaveFile, [this] {
+        StoreActiveChildEdits();
+        FileSaveClick();
+    });
+    fToolBar->addSeparator();
+    childButton("SpeedTitle", "Title", ToolBarGlyph::Title, ChildWindowKind::Title);
+    childButton("SpeedShaft", "Drilled Shaft Properties", ToolBarGlyph::ShaftProperties,
+                ChildWindowKind::ShaftProperties);
+    childButton("SpeedSoil", "Soil Layer Data", ToolBarGlyph::SoilLayers,
+                ChildWindowKind::SoilLayers);
+    childButton("SpeedSafety", "Factor of Safety (ASD)", ToolBarGlyph::FactorOfSafety,
+                ChildWindowKind::FactorOfSafety);
+    fToolBar->addSeparator();
+    button("SpeedRun", "Run Data File", ToolBarGlyph::Run, [this] {
+        StoreActiveChildEdits();
+        CompRunClick();
+    });
+    button("SpeedViewOutput", "View Output", ToolBarGlyph::ViewOutput,
+           [this] { EditTextFile(".kv8o"); });
+    fToolBar->addSeparator();
+    childButton("SpeedProfile", "View Soil Profile", ToolBarGlyph::SoilProfile,
+                ChildWindowKind::Elevation);
+    childButton("Speed3D", "3D View", ToolBarGlyph::View3D, ChildWindowKind::View3D);
+    fToolBar->addSeparator();
+    button("SpeedCombined", "Combined Plot (Ultimate)", ToolBarGlyph::CombinedUltimate,
+           [this] { ShowGraph(fGraphs.pltCombine); });
+    button("SpeedCombinedD", "Combined Plot (LRFD/ASD)", ToolBarGlyph::CombinedFactored,
+           [this] { ShowGraph(fGraphs.pltCombineD); });
+    button("SpeedSettlement", "Load vs. Settlement", ToolBarGlyph::LoadSettlement,
+           [this] { ShowGraph(fGraphs.pltAxial); });
+    button("SpeedTz", "t-z curves", ToolBarGlyph::TzCurves, [this] { ShowGraph(fGraphs.pltTz); });
+    button("SpeedQw", "Q-w curves", ToolBarGlyph::QwCurves, [this] { ShowGraph(fGraphs.pltQw); });
+    // Commands that open child windows can be used only once the window is available.
+    for (auto& [kind, action] : fChildCommands)
+        action->setEnabled(ChildWindowAvailable(kind));
+}
+
+void TMainForm::Guarded(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        fPrompt->Error(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        fPrompt->Error("An unexpected error occurred.");
+    }
+}
+
+// --- Menu state -----------------------------------------------------------------------------
+
+void TMainForm::UpdateFileMenu()
+{
+    const int count = fPrevFile.Count();
+    const std::string current = FromQ(QDir::currentPath());
+    for (int i = 0; i < RecentFiles::Capacity; ++i) {
+        const bool used = i < count;
+        fRecentActions[i]->setVisible(used);
+        if (used) {
+            QString caption = ToQ(fPrevFile.MenuCaption(i, current));
+            caption.replace("&", "&&");
+            fRecentActions[i]->setText(caption);
+        }
+    }
+    fRecentSeparator->setVisible(count > 0);
+}
+
+void TMainForm::UpdateDataMenu()
+{
+    Command("DataSafety")
+        ->setEnabled(fProject->NLRFD() == 2 &&
+                     ChildWindowAvailable(ChildWindowKind::FactorOfSafety));
+    Command("DataTzPrinting")->setChecked(fProject->PrintTZCurves() == 1);
+    QAction* lengths = Command("DataMultipleLengths");
+    QAction* charts = Command("DataDesignCharts");
+    const bool lengthsAvailable = ChildWindowAvailable(ChildWindowKind::MultipleLengths);
+    const bool chartsAvailable = ChildWindowAvailable(ChildWindowKind::DesignCharts);
+    if (fProject->ComputationMethod() == 1) {
+        lengths->setEnabled(false);
+        charts->setEnabled(false);
+    } else {
+        lengths->setChecked(fProject->IPENT() != 0);
+        lengths->setEnabled(fProject->IChart() == 0 && lengthsAvailable);
+        charts->setChecked(fProject->IChart() != 0);
+        charts->setEnabled(fProject->IPENT() == 0 && chartsAvailable);
+    }
+    Command("UnitsEnglish")->setChecked(fProject->Units() == 1);
+    Command("UnitsSI")->setChecked(fProject->Units() == 2);
+    Command("MethodLRFD")->setChecked(fProject->NLRFD() == 1);
+    Command("MethodASD")->setChecked(fProject->NLRFD() == 2);
+    Command("SpecifyLoad")->setChecked(fProject->ComputationMethod() == 1);
+    Command("SpecifyLength")->setChecked(fProject->ComputationMethod() == 2);
+}
+
+void TMainForm::UpdateComputationMenu()
+{
+    Command("EditInput")->setEnabled(FileExists(ProjectPathWithExtension(ProjectDataExtension)));
+    Command("EditNotes")->setEnabled(FileExists(ProjectPathWithExtension(".kv8r")));
+    Command("EditOutput")->setEnabled(FileExists(ProjectPathWithExtension(".kv8o")));
+}
+
+void TMainForm::UpdateGraphicsMenu()
+{
+    const bool results = ShowOutput && FileExists(ProjectPathWithExtension(".kv8p"));
+    for (const auto& command : fGraphCommands)
+        command.action->setEnabled(results);
+    if (fProject->ID2() == 0) {
+        Command("GraphUpper")->setEnabled(false);
+        Command("GraphLower")->setEnabled(false);
+        Command("GraphCombinedSettle")->setEnabled(false);
+    }
+    if (!showloadcurves)
+        Command("GraphLoad")->setEnabled(false);
+    if (!showtzcurves) {
+        Command("GraphTz")->setEnabled(false);
+        Command("GraphQw")->setEnabled(false);
+    }
+    if (!(fProject->PrintTZCurves() == 1 && fGraphs.pltTzAdd.LineCount() > 0))
+        Command("GraphTzAdd")->setEnabled(false);
+
+    const bool lengths = fProject->IPENT() == 1;
+    Command("GraphCombine")
+        ->setText(lengths ? "Combined Plots vs Depth (Initial Length)"
+                          : "Combined Plots vs Depth (Initial Diameter)");
+    Command("GraphCombineD")
+        ->setText(lengths ? "Combined Plots vs Depth (Initial Length)"
+                          : "Combined Plots vs Depth (Initial Diameter)");
+    Command("GraphCombinedSettle")
+        ->setText(lengths ? "Combined Plots of Load vs Settlement (Initial Length)"
+                          : "Combined Plots of Load vs Settlement (Initial Diameter)");
+
+    for (int i = 0; i < 10; ++i) {
+        QAction* chart = fChartActions[i];
+        chart->setText(QString("Design Chart %1").arg(i + 1));
+        if (fProject->IChart() == 1) {
+            const bool used = fProject->NPOINTPD() > i;
+            chart->setVisible(used);
+            chart->setEnabled(used && results);
+            if (used)
+                chart->setText(DesignChartCaption(fProject->PDSETT(i), fProject->Units()));
+        } else {
+            // Charts are shown only for a design-chart project (IChart = 1).
+            chart->setVisible(false);
+            chart->setEnabled(false);
+        }
+    }
+}
+
+void TMainForm::UpdateWindowMenu()
+{
+    const auto windows = fMdiArea->subWindowList();
+    for (int i = 0; i < static_cast<int>(fWindowActions.size()); ++i) {
+        const bool used = i < windows.size();
+        fWindowActions[i]->setVisible(used);
+        if (used)
+            fWindowActions[i]->setText(windows[i]->windowTitle());
+    }
+    fWindowSeparator->setVisible(!windows.isEmpty());
+}
+
+void TMainForm::ArrangeIcons()
+{
+    int x = 0;
+    for (QMdiSubWindow* window : fMdiArea->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        const int height = window->height();
+        window->move(x, fMdiArea->viewport()->height() - height);
+        x += IconWidth;
+    }
+}
+
+// --- Changed flag and asking to save --------------------------------------------------------
+
+bool TMainForm::GetDataChanged() const
+{
+    return FChanged || fProject->TablesChanged();
+}
+
+void TMainForm::SetDataChanged(bool changed)
+{
+    FChanged = changed;
+    if (!changed)
+        fProject->SetTablesChanged(false);
+}
+
+bool TMainForm::AskToSave()
+{
+    if (!GetDataChanged())
+        return true;
+    switch (fPrompt->AskSaveChanges()) {
+    case UserPrompt::Answer::Cancel:
+        return false;
+    case UserPrompt::Answer::No:
+        return true;
+    case UserPrompt::Answer::Yes:
+        FileSaveClick();
+        return !HasDefaultProjectName(fProject->FileName());
+    }
+    return false;
+}
+
+// --- File commands --------------------------------------------------------------------------
+
+void TMainForm::ReplaceProject(std::unique_ptr<ProjectDocument> project)
+{
+    CloseChildWindows();
+    fProject = std::move(project);
+    FChanged = false;
+}
+
+void TMainForm::SetCaption()
+{
+    setWindowTitle(ToQ(MainWindowCaption(fProject->FileName())));
+}
+
+void TMainForm::ClearResults()
+{
+    ShowOutput = false;
+    showtzcurves = false;
+    showloadcurves = false;
+}
+
+QString TMainForm::ProjectPathWithExtension(const char* extension) const
+{
+    return ToQ(ChangeFileExtension(fProject->FileName(), extension));
+}
+
+void TMainForm::UpdateResultButtons()
+{
+    Command("SpeedViewOutput")->setEnabled(FileExists(ProjectPathWithExtension(".kv8o")));
+    for (const char* name : {"SpeedCombined", "SpeedCombinedD", "SpeedSettlement"})
+        Command(name)->setEnabled(ShowOutput);
+    for (const char* name : {"SpeedTz", "SpeedQw"})
+        Command(name)->setEnabled(ShowOutput && showtzcurves);
+}
+
+void TMainForm::FileNewClick()
+{
+    if (!AskToSave())
+        return;
+    ReplaceProject(fStore->New());
+    SetDataChanged(false);
+    SetCaption();
+    ClearResults();
+    UpdateResultButtons();
+    CloseChildWindow(ChildWindowKind::View3D);
+}
+
+void TMainForm::FileOpenClick()
+{
+    if (!AskToSave())
+        return;
+    int filter = 1;
+    const QString path = fPrompt->OpenFileName(fCurDir, OpenDialogFilters(), filter);
+    if (!path.isEmpty())
+        OpenFile(path, filter);
+}
+
+void TMainForm::OpenFile(const QString& path, int filter)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString folder = QFileInfo(absolute).absolutePath();
+    CloseChildWindows();
+    fProject.reset();
+    QDir::setCurrent(folder);
+    fCurDir = folder;
+    // The reader reports format errors itself and keeps what it read. When it fails in
+    // another way the window must not be left without a project: a new one takes its place
+    // and the failure is shown by the command guard.
+    try {
+        fProject = fStore->FromFile(FromQ(absolute), filter);
+    } catch (...) {
+        fProject = fStore->New();
+        SetCaption();
+        ClearResults();
+        UpdateResultButtons();
+        throw;
+    }
+    FChanged = false;
+    SetCaption();
+    ClearResults();
+    const QString plotFile = ProjectPathWithExtension(".kv8p");
+    if (FileExists(plotFile))
+        ShowOutput = ReadPlotData(plotFile, false);
+    UpdateResultButtons();
+    AddRecentFile(absolute);
+    CloseChildWindow(ChildWindowKind::View3D);
+}
+
+void TMainForm::OpenByExtension(const QString& path)
+{
+    switch (FilterForExtension(FromQ(path))) {
+    case ProjectFileFilter::CurrentLayout:
+        OpenFile(path, 1);
+        break;
+    case ProjectFileFilter::PreviousLayout:
+        OpenFile(path, 2);
+        break;
+    case ProjectFileFilter::NotAProject:
+        break;
+    }
+}
+
+void TMainForm::FileSaveClick()
+{
+    const std::string fileName = fProject->FileName();
+    std::string extension = FileExtension(fileName);
+    for (auto& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (HasDefaultProjectName(fileName) || extension != ProjectDataExtension) {
+        FileSaveAsClick();
+        return;
+    }
+    fProject->Save();
+    SetDataChanged(false);
+}
+
+void TMainForm::FileSaveAsClick()
+{
+    std::string fileName = fProject->FileName();
+    if (FileExtension(fileName) != ProjectDataExtension)
+        fileName = ChangeFileExtension(fileName, ProjectDataExtension);
+    const QString title = ToQ("Save " + ProjectDisplayName(fProject->FileName()) + " As");
+    const QString chosen =
+        fPrompt->SaveFileName(title, fCurDir, ToQ(FileNamePart(fileName)), SaveDialogFilters());
+
+    // Whatever the answer, the results shown belong to the old name: they are cleared and
+    // every child window is closed, also when writing fails.
+    struct AfterSaveAs
+    {
+        TMainForm& form;
+        ~AfterSaveAs()
+        {
+            form.ClearResults();
+            form.UpdateResultButtons();
+            form.CloseChildWindows();
+        }
+    } after{*this};
+
+    if (chosen.isEmpty()) {
+        filesaved = false;
+        return;
+    }
+    fProject->SetFileName(FromQ(QFileInfo(chosen).absoluteFilePath()));
+    SetCaption();
+    fProject->Save();
+    SetDataChanged(false);
+    WriteSettings();
+}
+
+void TMainForm::RecentFileClick(int index)
+{
+    const QString path = ToQ(fPrevFile.Entry(index));
+    if (path.isEmpty())
+        return;
+    if (!AskToSave())
+        return;
+    OpenByExtension(path);
+}
+
+void TMainForm::OpenDroppedFile(const QString& path)
+{
+    // Only project files are taken; anything else dropped on the window is ignored.
+    if (FilterForExtension(FromQ(path)) == ProjectFileFilter::NotAProject || !FileExists(path))
+        return;
+    if (!AskToSave())
+        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir::setCurrent(folder);
+    fCurDir = folder;
+    OpenByExtension(path);
+}
+
+void TMainForm::AddRecentFile(const QString& path)
+{
+    fPrevFile.Add(FromQ(path));
+    WriteSettings();
+}
+
+void TMainForm::WriteSettings()
+{
+    UserSettings settings;
+    settings.wordProcessor = fWordProcessor;
+    settings.directory = fCurDir;
+    settings.recentFiles = fPrevFile;
+    settings.Write();
+}
+
+// --- Text editor ----------------------------------------------------------------------------
+
+void TMainForm::EditTextFile(const char* extension)
+{
+    const QString path = ProjectPathWithExtension(extension);
+    QString command = fWordProcessor;
+    if (command.trimmed().isEmpty())
+        command = DefaultTextEditorCommand();
+    if (!StartTextEditor(command, path))
+        fPrompt->Information(EditorStartFailedMessage);
+}
+
+// --- Result graphs --------------------------------------------------------------------------
+
+bool TMainForm::ReadPlotData(const QString& fileName, bool reportErrors)
+{
+    const TPlotReadResult result = ::ReadPlotData(std::filesystem::path(FromQ(fileName)),
+                                                  fProject->PlotReadSettings(), fGraphs);
+    if (result.ID2Read)
+        fProject->SetID2(result.ID2);
+    showtzcurves = result.showtzcurves;
+    showloadcurves = result.showloadcurves;
+    if (!result.ShowOutput && reportErrors)
+        fPrompt->Information(PlotReadFailureMessage);
+    return result.ShowOutput;
+}
+
+void TMainForm::AfterResultsRead(bool reportErrors)
+{
+    ClearResults();
+    const QString plotFile = ProjectPathWithExtension(".kv8p");
+    if (FileExists(plotFile))
+        ShowOutput = ReadPlotData(plotFile, reportErrors);
+    UpdateResultButtons();
+}
+
+void TMainForm::SetGraphWindowFactory(TGraphWindowFactory factory)
+{
+    fGraphWindowFactory = std::move(factory);
+}
+
+void TMainForm::ShowGraph(TGraphPlot& graph)
+{
+    if (!fGraphWindowFactory)
+        return;
+    graph.Show(fGraphWindowFactory);
+}
+
+// --- Child windows --------------------------------------------------------------------------
+
+void TMainForm::RegisterChildWindow(ChildWindowKind kind, ChildWindowFactory factory)
+{
+    fChildFactories[kind] = std::move(factory);
+    auto [first, last] = fChildCommands.equal_range(kind);
+    for (auto it = first; it != last; ++it)
+        it->second->setEnabled(true);
+}
+
+bool TMainForm::ChildWindowAvailable(ChildWindowKind kind) const
+{
+    return fChildFactories.count(kind) != 0;
+}
+
+bool TMainForm::ChildWindowExists(ChildWindowKind kind) const
+{
+    const auto it = fChildWindows.find(kind);
+    return it != fChildWindows.end() && !it->second.isNull();
+}
+
+void TMainForm::ShowChildWindow(ChildWindowKind kind)
+{
+    if (!ChildWindowExists(kind)) {
+        const auto factory = fChildFactories.find(kind);
+        if (factory == fChildFactories.end())
+            return;
+        QWidget* widget = factory->second(*this);
+        if (widget == nullptr)
+            return;
+        QMdiSubWindow* window = fMdiArea->addSubWindow(widget);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        fChildWindows[kind] = window;
+    }
+    QMdiSubWindow* window = fChildWindows[kind];
+    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    fMdiArea->setActiveSubWindow(window);
+}
+
+void TMainForm::CloseChildWindow(ChildWindowKind kind)
+{
+    if (ChildWindowExists(kind))
+        fChildWindows[kind]->close();
+}
+
+void TMainForm::CloseChildWindows()
+{
+    StoreActiveChildEdits();
+    fGraphs.HideAll();
+    for (QMdiSubWindow* window : fMdiArea->subWindowList())
+        window->close();
+}
+
+void TMainForm::StoreActiveChildEdits()
+{
+    QMdiSubWindow* active = fMdiArea->activeSubWindow();
+    if (active == nullptr)
+        return;
+    if (auto* editing = dynamic_cast<EditingWindow*>(active->widget()))
+        editing->StoreEdits();
+}
+
+// --- Run ------------------------------------------------------------------------------------
+
+void TMainForm::CompRunClick()
+{
+    fRun.Execute(*this);
+}
+
+bool TMainForm::CheckData()
+{
+    const auto warning = CheckProfile(fProject->ProfileCheck());
+    if (!warning)
+        return true;
+    fPrompt->Warning(ToQ(*warning));
+    return false;
+}
+
+void TMainForm::ShowInformation(const std::string& message)
+{
+    fPrompt->Information(ToQ(message));
+}
+
+void TMainForm::SetBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TMainForm::ReadResults()
+{
+    AfterResultsRead(true);
+}
+
+void TMainForm::SetCurrentFolder(const std::string& folder)
+{
+    QDir::setCurrent(ToQ(folder));
+    fCurDir = ToQ(folder);
+}
+
+// --- Window events --------------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    Guarded([&] {
+        StoreActiveChildEdits();
+        mayClose = AskToSave();
+    });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    WriteSettings();
+    CloseChildWindows();
+    event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const auto urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    Guarded([&] { OpenDroppedFile(path); });
+}
+
+} // namespace korva::gui

@@ -1,0 +1,210 @@
+#pragma once
+#include "gui/main/AnalysisRun.h"
+#include "gui/main/ProjectDocument.h"
+#include "gui/main/RecentFiles.h"
+#include "gui/main/UserPrompt.h"
+#include "gui/results/GraphWindow.h"
+#include "gui/results/ResultGraphs.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace korva::gui {
+
+// Child windows that edit project data or show the project, each shown at most once.
+enum class ChildWindowKind {
+    Title,
+    ShaftProperties,
+    ShaftLength,
+    DesignLoad,
+    WaterTable,
+    FactorOfSafety,
+    ControlOptions,
+    SoilLayers,
+    MultipleLengths,
+    DesignCharts,
+    TzPrinting,
+    Elevation,
+    View3D,
+};
+
+// A child window that edits project data stores its edits into the project when it is left;
+// every main-window command asks the active one to do so first.
+class EditingWindow
+{
+  public:
+    virtual ~EditingWindow() = default;
+    virtual void StoreEdits() = 0;
+};
+
+// Creates the widget of a child window; the main window puts it into a sub-window.
+using ChildWindowFactory = std::function<QWidget*(class TMainForm&)>;
+
+// The main window of the desktop program: the frame of every other window, the menus and the
+// tool bar, the project file commands, the settings, the text editor commands and the run.
+class TMainForm : public QMainWindow, private RunHost
+{
+    Q_OBJECT
+
+  public:
+    TMainForm(std::unique_ptr<ProjectStore> store, std::unique_ptr<UserPrompt> prompt = nullptr,
+              QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Reads the settings, opens the project named by the first argument (".kv8d" appended
+    // when its name has no dot) or creates a new project, and sets the caption.
+    void StartUp(const QStringList& arguments);
+
+    // Commands ------------------------------------------------------------------------------
+    void FileNewClick();
+    void FileOpenClick();
+    void FileSaveClick();
+    void FileSaveAsClick();
+    void CompRunClick();
+    void RecentFileClick(int index);
+    // A project file dropped on the window.
+    void OpenDroppedFile(const QString& path);
+    // Opens a project with the reader of filter (1 current layout, 2 previous, ...).
+    void OpenFile(const QString& path, int filter);
+    // Starts the text editor on the project file with extension (".kv8d", ".kv8r", ".kv8o").
+    void EditTextFile(const char* extension);
+    // Shows a result graph in its plot window.
+    void ShowGraph(TGraphPlot& graph);
+
+    // "Do you want to save any changes?": true when the command may go on.
+    bool AskToSave();
+    bool GetDataChanged() const;
+    void SetDataChanged(bool changed);
+
+    // Menu state, recomputed each time a menu opens.
+    void UpdateFileMenu();
+    void UpdateDataMenu();
+    void UpdateComputationMenu();
+    void UpdateGraphicsMenu();
+    void UpdateWindowMenu();
+
+    // Reads the project's plot data into the result graphs; true when the whole file was
+    // read. With reportErrors a failure is shown to the user.
+    bool ReadPlotData(const QString& fileName, bool reportErrors);
+
+    // Hooks for the windows of other folders --------------------------------------------
+    void SetGraphWindowFactory(TGraphWindowFactory factory);
+    void RegisterChildWindow(ChildWindowKind kind, ChildWindowFactory factory);
+    bool ChildWindowAvailable(ChildWindowKind kind) const;
+    // Shows a child window, creating it when it does not exist.
+    void ShowChildWindow(ChildWindowKind kind);
+    void CloseChildWindow(ChildWindowKind kind);
+    bool ChildWindowExists(ChildWindowKind kind) const;
+    // Closes every child window (data windows, views and plot windows).
+    void CloseChildWindows() override;
+    // Lets the active data window store its edits.
+    void StoreActiveChildEdits();
+
+    // State -----------------------------------------------------------------------------
+    ProjectDocument& Project() { return *fProject; }
+    TResultGraphs& Graphs() { return fGraphs; }
+    QMdiArea* MdiArea() const { return fMdiArea; }
+    RecentFiles& PrevFile() { return fPrevFile; }
+    const QString& CurDir() const { return fCurDir; }
+    const QString& WordProcessor() const { return fWordProcessor; }
+    void SetWordProcessor(const QString& command) { fWordProcessor = command; }
+    void SetEngineLibraryPath(const QString& path);
+    AnalysisRun& Run() { return fRun; }
+    // The command (menu item or tool button) with this object name.
+    QAction* Command(const QString& objectName) const;
+    // Writes the per-user settings.
+    void WriteSettings();
+
+    bool ShowOutput = false;     // plot data of the current project has been read
+    bool showtzcurves = false;   // t-z and Q-w curves were in the plot data
+    bool showloadcurves = false; // the load distribution was in the plot data
+    bool filesaved = true;       // cleared when a Save As dialog is cancelled
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // RunHost
+    void SaveProject() override { FileSaveClick(); }
+    bool FileSaved() const override { return filesaved; }
+    void SetFileSaved(bool saved) override { filesaved = saved; }
+    std::string ProjectFileName() const override { return fProject->FileName(); }
+    bool CheckData() override;
+    void ShowInformation(const std::string& message) override;
+    void SetBusy(bool busy) override;
+    void ReadResults() override;
+    void SetCurrentFolder(const std::string& folder) override;
+
+    void CreateMenus();
+    void CreateToolBar();
+    QAction* AddCommand(QMenu* menu, const QString& objectName, const QString& caption,
+                        std::function<void()> handler);
+    // Runs a command; an exception that escapes it is shown in a message box.
+    void Guarded(const std::function<void()>& command);
+    void ReplaceProject(std::unique_ptr<ProjectDocument> project);
+    void SetCaption();
+    void ClearResults();
+    // Enables "View Output" and the result tool buttons from the files and flags.
+    void UpdateResultButtons();
+    void AfterResultsRead(bool reportErrors);
+    void OpenByExtension(const QString& path);
+    void AddRecentFile(const QString& path);
+    void ReadSettingsAtCreation();
+    void ReadSettingsAtFirstShow();
+    QString ProjectPathWithExtension(const char* extension) const;
+    void ArrangeIcons();
+
+    std::unique_ptr<ProjectStore> fStore;
+    std::unique_ptr<UserPrompt> fPrompt;
+    std::unique_ptr<ProjectDocument> fProject;
+    TResultGraphs fGraphs;
+    AnalysisRun fRun;
+    RecentFiles fPrevFile;
+    QString fCurDir;
+    QString fWordProcessor;
+    bool FChanged = false;
+    bool fStarted = false;
+
+    QMdiArea* fMdiArea = nullptr;
+    QMenu* fFileMenu = nullptr;
+    QMenu* fDataMenu = nullptr;
+    QMenu* fComputationMenu = nullptr;
+    QMenu* fGraphicsMenu = nullptr;
+    QMenu* fWindowMenu = nullptr;
+    QMenu* fHelpMenu = nullptr;
+    QMenu* fShow3DMenu = nullptr;
+    QToolBar* fToolBar = nullptr;
+    std::array<QAction*, RecentFiles::Capacity> fRecentActions{};
+    QAction* fRecentSeparator = nullptr;
+    QAction* fWindowSeparator = nullptr;
+    std::vector<QAction*> fWindowActions;
+    std::array<QAction*, 10> fChartActions{};
+
+    struct GraphCommand
+    {
+        QAction* action;
+        TGraphPlot* graph;
+    };
+    std::vector<GraphCommand> fGraphCommands;
+    TGraphWindowFactory fGraphWindowFactory;
+    std::map<ChildWindowKind, ChildWindowFactory> fChildFactories;
+    std::map<ChildWindowKind, QPointer<QMdiSubWindow>> fChildWindows;
+    // Commands that open a child window, enabled only while the window can be made.
+    std::multimap<ChildWindowKind, QAction*> fChildCommands;
+};
+
+} // namespace korva::gui

@@ -1,0 +1,367 @@
+// Plot window: opening state, legend and menu, dialogs, zoom by mouse, pictures.
+// The pictures of every kind of plot are written to <build>/plots for inspection.
+
+#include "gui/results/PlotForm.h"
+#include "gui/results/Caption.h"
+#include "gui/results/ChangeActiveLines.h"
+#include "gui/results/ChangeLineNames.h"
+#include "gui/results/GraphPlot.h"
+#include "gui/results/PlotHatchTiles.h"
+#include "gui/results/PlotLegend.h"
+#include "gui/results/SaveAttb.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QString PlotFolder()
+{
+    QString folder = QStringLiteral(KORVA_BUILD_DIR) + QStringLiteral("/plots");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Capacity against depth for three shaft diameters, with a soil-layer strip of every
+// hatch code.
+void FillDepthGraph(TGraphPlot& g, bool elevation)
+{
+    g.Caption = "Ultimate Total Capacity vs Depth";
+    g.XCaption = "Ultimate Total Capacity ";
+    g.XUnits = "F2";
+    g.YCaption = elevation ? "Elevation" : "Depth";
+    g.YUnits = "L2";
+    g.Yreversed = elevation;
+    const double top = elevation ? 100.0 : 0.0;
+    g.SetLineCount(3);
+    g.SetCount(41);
+    for (int c = 0; c < 3; ++c) {
+        g.Lines(c).fValueS = "Dia=" + std::to_string(3 + c) + " ft";
+        for (int j = 0; j <= 40; ++j) {
+            double depth = j;
+            g.Data(c, j).x = (c + 1) * 12.0 * depth + 0.08 * depth * depth * (c + 1);
+            g.Data(c, j).y = elevation ? top - depth : depth;
+        }
+    }
+    static const char* names[] = {" CLAY ",      " SAND ",   " SHALE ",  " ROCK ",
+                                  " WEAK ROCK ", " GW ",     " GRAVEL ", "LAYER 8",
+                                  "LAYER 9",     "LAYER 10", "LAYER 11", "LAYER 12"};
+    static const int codes[] = {1, 7, 8, 9, 10, 11, 12, 2, 3, 4, 5, 6};
+    g.SetLayerLineCount(12);
+    g.SetLayerCount(1);
+    for (int i = 0; i < 12; ++i) {
+        g.LayerLines(i).fValueS = names[i];
+        g.LayerData(i, 0).x = codes[i];
+        double bottom = 3.5 * (i + 1);
+        g.LayerData(i, 0).y = elevation ? top - bottom : bottom;
+    }
+    g.LayersTop = top;
+    g.ShowLayers = true;
+}
+
+// t-z curves: x axis at the bottom, 25 curves.
+void FillTzGraph(TGraphPlot& g)
+{
+    g.Caption = "t-z curves (averaged)";
+    g.XCaption = "Axial Displacement, z";
+    g.XUnits = "L";
+    g.YCaption = "Unit Load Transfer, t";
+    g.YUnits = "F/L^2";
+    g.XOnTop = false;
+    g.SetUnits(2);
+    g.SetLineCount(25);
+    g.SetCount(15);
+    for (int c = 0; c < 25; ++c) {
+        g.Lines(c).fValueS = "H=" + std::to_string(c + 1) + " m";
+        for (int j = 0; j < 15; ++j) {
+            double z = 0.002 * j;
+            g.Data(c, j).x = z;
+            g.Data(c, j).y = (20.0 + 6.0 * c) * (1.0 - std::exp(-z / 0.004));
+        }
+    }
+}
+
+// Load-settlement: three curves, settlement downward.
+void FillSettlementGraph(TGraphPlot& g)
+{
+    g.Caption = "Combined Plots of Load vs Settlement";
+    g.XCaption = "Axial Load";
+    g.XUnits = "F2";
+    g.YCaption = "Settlement";
+    g.YUnits = "L";
+    g.SetLineCount(3);
+    g.SetCount(15);
+    const char* names[] = {"  Trend (Averaged)", "  Upper Bound", "  Lower Bound"};
+    for (int c = 0; c < 3; ++c) {
+        g.Lines(c).fValueS = names[c];
+        for (int j = 0; j < 15; ++j) {
+            double w = 0.1 * j * j;
+            g.Data(c, j).x = (400.0 + 80.0 * (1 - c)) * (1.0 - std::exp(-w / 3.0));
+            g.Data(c, j).y = w;
+        }
+    }
+}
+
+class PlotFormTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<TPlotForm> OpenForm(TGraphPlot& graph, int width = 900, int height = 700)
+    {
+        auto form = std::make_unique<TPlotForm>(graph);
+        form->Inform = [this](const QString& text) { fMessages << text; };
+        form->resize(width, height);
+        form->show();
+        QApplication::processEvents();
+        return form;
+    }
+
+    void SavePictures(TPlotForm& form, const QString& name)
+    {
+        QImage window = form.grab().toImage();
+        QVERIFY(window.save(PlotFolder() + "/" + name + "-window.png"));
+        QVERIFY(form.SavePicture(PlotFolder() + "/" + name + "-saved.png", 6.0, 4.0, 96));
+    }
+
+    QStringList fMessages;
+
+  private slots:
+    void opensWithFullExtentLegendAndMenu()
+    {
+        TGraphPlot graph;
+        FillDepthGraph(graph, false);
+        auto form = OpenForm(graph);
+        QCOMPARE(form->LogicBounds().Left, 0.0);
+        QCOMPARE(form->LogicBounds().Right, 700.0);
+        QCOMPARE(form->LogicBounds().Top, 0.0);
+        QCOMPARE(form->LogicBounds().Bottom, 40.0);
+        QCOMPARE(form->Legend()->count(), 3);
+        QCOMPARE(form->Legend()->item(0)->text(), QStringLiteral("Dia=3 ft *"));
+        QCOMPARE(form->Legend()->item(1)->foreground().color(), QColor(0, 0, 255));
+        // Legend's lower right corner on the graph area's lower right corner.
+        TDeviceRect g = form->WindowPlotLayout().Graph;
+        QCOMPARE(form->Legend()->x() + form->Legend()->width(), g.Right);
+        QCOMPARE(form->Legend()->y() + form->Legend()->height(), g.Bottom);
+
+        QStringList items;
+        for (QAction* a : form->PlotMenu()->actions())
+            if (!a->isSeparator())
+                items << a->text();
+        QStringList expected = {
+            "Show &Legend",     "Show &Soil Layer", "Show &Markers",  "&Font Size", "&Line Width",
+            "&Graph Title",     "&Edit Legend",     "&Active Curves", "&Print...",  "P&age Setup",
+            "&Save To Disk...", "Dia=3 ft",         "Dia=4 ft",       "Dia=5 ft"};
+        QCOMPARE(items, expected);
+        SavePictures(*form, "depth");
+    }
+
+    void legendToggleRenameAndActiveCurves()
+    {
+        TGraphPlot graph;
+        FillTzGraph(graph);
+        auto form = OpenForm(graph);
+        // 25 curves: 20 listed.
+        QCOMPARE(form->Legend()->count(), 20);
+        QVERIFY(!graph.Lines(20).fActive);
+        SavePictures(*form, "tz");
+
+        // Double-clicking an entry hides its curve and drops the star.
+        form->ToggleLegendEntry(1);
+        QVERIFY(!graph.Lines(1).fVisible);
+        QCOMPARE(form->Legend()->item(1)->text(), QStringLiteral("H=2 m"));
+        QTest::mouseDClick(form->Legend()->viewport(), Qt::LeftButton, {},
+                           form->Legend()->visualItemRect(form->Legend()->item(1)).center());
+        QVERIFY(graph.Lines(1).fVisible);
+
+        // The active-curves dialog lists every curve and can add the others.
+        QStringList names;
+        std::vector<bool> active;
+        for (int i = 0; i < graph.LineCount(); ++i) {
+            names << QString::fromStdString(graph.Lines(i).GetLineName());
+            active.push_back(graph.Lines(i).fActive);
+        }
+        TfrmActiveLines dialog(names, active);
+        QCOMPARE(dialog.List()->item(0)->text(), QStringLiteral(" yes :    H=1 m"));
+        QCOMPARE(dialog.List()->item(22)->text(), QStringLiteral(" no  :    H=23 m"));
+        dialog.Toggle(22);
+        dialog.List()->item(0)->setSelected(true);
+        dialog.ToggleSelected();
+        std::vector<bool> chosen = dialog.Active();
+        QVERIFY(chosen[22] && !chosen[0]);
+        form->ApplyActiveCurves(chosen);
+        QCOMPARE(form->Legend()->count(), 20);
+        QCOMPARE(form->LegendCurves().front(), 1);
+        QCOMPARE(form->LegendCurves().back(), 22);
+        // Colours follow the position among the active curves.
+        QCOMPARE(form->Legend()->item(0)->foreground().color(), QColor(0, 0, 0));
+        dialog.ActivateAll();
+        form->ApplyActiveCurves(dialog.Active());
+        QCOMPARE(form->Legend()->count(), 25);
+
+        // The legend editor refuses an empty name and renames curves.
+        TfrmLineNames editor(names);
+        QString told;
+        editor.Inform = [&told](const QString& text) { told = text; };
+        editor.List()->setCurrentRow(3);
+        QCOMPARE(editor.Edit()->text(), QStringLiteral("H=4 m"));
+        editor.Edit()->setText(QString());
+        emit editor.Edit()->editingFinished();
+        QCOMPARE(told, QStringLiteral("The line must have a name!"));
+        QCOMPARE(editor.Edit()->text(), QStringLiteral("H=4 m"));
+        editor.Edit()->setText(QStringLiteral("Depth 4 m, long legend entry"));
+        emit editor.Edit()->editingFinished();
+        int width = form->Legend()->width();
+        form->ApplyLineNames(editor.Names());
+        QCOMPARE(graph.Lines(3).fValueS, std::string("Depth 4 m, long legend entry"));
+        QCOMPARE(form->Legend()->item(3)->text(), QStringLiteral("Depth 4 m, long legend entry *"));
+        QVERIFY(form->Legend()->width() > width);
+    }
+
+    void rubberBandAndRightClickZoom()
+    {
+        TGraphPlot graph;
+        FillDepthGraph(graph, true);
+        graph.ShowLayers = false;
+        auto form = OpenForm(graph);
+        // Elevation: 100 at the top, 60 at the bottom.
+        QCOMPARE(form->LogicBounds().Top, 100.0);
+        QCOMPARE(form->LogicBounds().Bottom, 60.0);
+        SavePictures(*form, "elevation-full");
+
+        TDeviceRect g = form->WindowPlotLayout().Graph;
+        auto py = [&](double elevation) {
+            return g.Top + static_cast<int>(std::lround((100.0 - elevation) / 40.0 * g.Height()));
+        };
+        QWidget* canvas = form->Canvas();
+        int x1 = g.Left + 50, x2 = g.Left + 400;
+        QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(x1, py(90.0)));
+        QTest::mouseMove(canvas, QPoint(x2, py(80.0)));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(x2, py(80.0)));
+        QVERIFY(std::fabs(form->LogicBounds().Top - 90.0) < 0.2);
+        QVERIFY(std::fabs(form->LogicBounds().Bottom - 80.0) < 0.2);
+        SavePictures(*form, "elevation-zoomed");
+
+        // Right click: twice the height around the click, greater elevation on top.
+        TLogicBounds before = form->LogicBounds();
+        QTest::mousePress(canvas, Qt::RightButton, {},
+                          QPoint((g.Left + g.Right) / 2, (g.Top + g.Bottom) / 2));
+        double height = form->LogicBounds().Top - form->LogicBounds().Bottom;
+        QVERIFY(std::fabs(height - 2.0 * (before.Top - before.Bottom)) < 1e-9);
+        QVERIFY(form->LogicBounds().Top > form->LogicBounds().Bottom);
+
+        // A band with no height does nothing; the caption reads the mouse position.
+        before = form->LogicBounds();
+        QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(x1, py(90.0)));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(x2, py(90.0)));
+        QCOMPARE(form->LogicBounds().Left, before.Left);
+        QTest::mouseMove(canvas, QPoint(g.Left, g.Top - 5));
+        QVERIFY(
+            form->windowTitle().startsWith(QStringLiteral("Ultimate Total Capacity vs Depth X: ")));
+    }
+
+    void titleFontMarkersAndPictures()
+    {
+        TGraphPlot graph;
+        FillSettlementGraph(graph);
+        graph.Markers = 2;
+        auto form = OpenForm(graph);
+        TfrmGraphCaption caption(QStringLiteral("Shaft 1, 4 ft diameter"), true);
+        caption.BottomButton()->setChecked(true);
+        form->ApplyGraphCaption(caption.GraphCaption(), caption.CaptionOnTop());
+        QCOMPARE(graph.UserCaption, std::string("Shaft 1, 4 ft diameter"));
+        QVERIFY(!graph.UserCaptionOnTop);
+        form->SetLineWidth(2);
+        SavePictures(*form, "settlement-title-bottom");
+        form->ApplyGraphCaption(QStringLiteral("Shaft 1, 4 ft diameter"), true);
+        form->SetFontSize(15);
+        SavePictures(*form, "settlement-font15");
+
+        // Saved pictures: size from inches and pixels per inch; BMP unless .png.
+        QTemporaryDir dir;
+        QVERIFY(form->SavePicture(dir.filePath("plot.bmp"), 6.0, 4.0, 72));
+        QImage saved(dir.filePath("plot.bmp"), "BMP");
+        QCOMPARE(saved.size(), QSize(432, 288));
+        QString message;
+        QVERIFY(!form->SavePicture(dir.filePath("huge.bmp"), 100.0, 100.0, 2400, &message));
+        QCOMPARE(message, QStringLiteral("There is not enough memory to complete this task."));
+
+        TdlgFormat format;
+        QCOMPARE(format.HeightInches(), 4.0);
+        QCOMPARE(format.WidthInches(), 6.0);
+        QCOMPARE(format.PixelsPerInch(), 72);
+        format.WidthBox()->setValue(1.0);
+        QCOMPARE(format.WidthInches(), 2.0);
+        format.PpiBox()->setValue(5);
+        QCOMPARE(format.PixelsPerInch(), 10);
+
+        // Printing to a PDF file (no printer needed).
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PlotFolder() + "/settlement-print.pdf");
+        form->PrintOn(printer);
+        QVERIFY(QFileInfo(PlotFolder() + "/settlement-print.pdf").size() > 1000);
+        TGraphPlot depth;
+        FillDepthGraph(depth, false);
+        auto depthForm = OpenForm(depth);
+        printer.setOutputFileName(PlotFolder() + "/depth-print.pdf");
+        depthForm->PrintOn(printer);
+    }
+
+    void smallWindowsAndEmptyGraphs()
+    {
+        TGraphPlot empty;
+        empty.Caption = "Design Chart 1";
+        auto form = OpenForm(empty, 300, 200);
+        QVERIFY(!form->Legend()->isVisible());
+        QVERIFY(!form->grab().isNull());
+        TGraphPlot graph;
+        FillDepthGraph(graph, false);
+        auto tiny = OpenForm(graph, 60, 60);
+        QVERIFY(!tiny->grab().isNull());
+        QVERIFY(!tiny->RenderPicture(2.0, 2.0, 10).isNull());
+    }
+
+    void hatchTilesAndWindowLifetime()
+    {
+        for (int code = 7; code <= 12; ++code) {
+            QCOMPARE(HatchTile(code, THatchResolution::Screen).width(), 16);
+            QCOMPARE(HatchTile(code, THatchResolution::Print).width(), 64);
+        }
+        QVERIFY(HatchTile(6, THatchResolution::Screen).isNull());
+        QCOMPARE(HatchBrush(0, THatchResolution::Screen, 96).style(), Qt::NoBrush);
+
+        // The graph shows its window once and forgets it when it closes or is destroyed.
+        auto graph = std::make_unique<TGraphPlot>();
+        FillSettlementGraph(*graph);
+        graph->Show(TPlotForm::Factory(nullptr));
+        QVERIFY(graph->FormExists());
+        auto* window = dynamic_cast<TPlotForm*>(graph->Form());
+        QVERIFY(window);
+        window->close();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!graph->FormExists());
+        graph->Show(TPlotForm::Factory(nullptr));
+        QVERIFY(graph->FormExists());
+        graph.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(PlotFormTest)
+#include "PlotFormTest.moc"
