@@ -29,7 +29,7 @@ std::vector<std::string> ReadLines(const fs::path& file)
 
 } // namespace
 
-TEST(RunFilesTest, NamesFileListsTheRunFilesInEngineOrder)
+TEST(NamesAndScratchFilesTest, NamesFileListsTheRunFilesInEngineOrder)
 {
     const fs::path folder = FreshFolder("names");
     const std::string project = (folder / "site a" / "pier 1.kv8d").string();
@@ -43,13 +43,13 @@ TEST(RunFilesTest, NamesFileListsTheRunFilesInEngineOrder)
     fs::remove_all(folder);
 }
 
-TEST(RunFilesTest, NamesFileInMissingFolderThrows)
+TEST(NamesAndScratchFilesTest, NamesFileInMissingFolderThrows)
 {
     EXPECT_THROW(WriteNamesFile("/nonexistent-korva-folder", "/nonexistent-korva-folder/a.kv8d"),
                  std::runtime_error);
 }
 
-TEST(RunFilesTest, ScratchFilesAreRemovedResultsKept)
+TEST(NamesAndScratchFilesTest, ScratchFilesAreRemovedResultsKept)
 {
     const fs::path folder = FreshFolder("scratch");
     const std::string project = (folder / "pier.kv8d").string();
