@@ -8,7 +8,8 @@ namespace korva::methods {
 
 // Position of x on an increasing axis of at least two points: the segment [index, index + 1]
 // and the fraction in it (0 below the axis, 1 above it).
-struct AxisPosition {
+struct AxisPosition
+{
     std::size_t index = 0;
     float fraction = 0.0f;
 };

@@ -47,9 +47,8 @@ SideResult clayUnitSide(const ClaySideInput& input, const SideLoading& loading)
     }
     s_psf = upliftInterfaceStrength_psf(s_psf, loading);
     result.interfaceStrength_psf = s_psf;
-    result.unitSide_tsf =
-        finishUnitSide_tsf(input.alpha * s_psf / kPoundsPerTon, input.maxLoadTransfer_tsf,
-                           result.warnings);
+    result.unitSide_tsf = finishUnitSide_tsf(input.alpha * s_psf / kPoundsPerTon,
+                                             input.maxLoadTransfer_tsf, result.warnings);
     return result;
 }
 

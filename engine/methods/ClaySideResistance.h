@@ -28,7 +28,8 @@ constexpr float clayShaleStrengthFromBlowCount_psf(float blowCount)
 }
 
 // Values of a clay or clay-shale slice, interpolated at the slice.
-struct ClaySideInput {
+struct ClaySideInput
+{
     MaterialKind kind = MaterialKind::Clay; // Clay or ClayShale
     float alpha = 0.0f;                     // at the slice (<= 0: no side)
     float cu_psf = 0.0f;                    // CU (below 0.00001: strength from N)

@@ -6,27 +6,29 @@
 namespace korva::methods {
 
 // Values of a decomposed-rock slice, interpolated at the slice.
-struct DecomposedRockInput {
-    float depth_ft = 0.0f;                // z, slice bottom below the ground surface
-    float blowCount = 0.0f;               // N
-    float sigmaVSlice_psf = 0.0f;         // sigma'v(z), effectiveVerticalStress_psf
-    float sigmaVLayerMid_psf = 0.0f;      // layerMidEffectiveStress_psf of the layer
-    float referenceLength_ft = 0.0f;      // L: layer mid-depth + TOPLEN
-    float socketDiameter_ft = 0.0f;       // B0 as entered
-    float stemDiameter_ft = 0.0f;         // D
-    float initialDiameter_ft = 0.0f;      // DSTART
-    float gamma_pcf = 0.0f;               // total unit weight (checked only)
-    float shaftBaseArea_ft2 = 0.0f;       // 0.7854 Db^2, the area of the end-bearing limit
-    float maxLoadTransfer_tsf = 0.0f;     // TRANLM / 2000 (0: no cap)
+struct DecomposedRockInput
+{
+    float depth_ft = 0.0f;            // z, slice bottom below the ground surface
+    float blowCount = 0.0f;           // N
+    float sigmaVSlice_psf = 0.0f;     // sigma'v(z), effectiveVerticalStress_psf
+    float sigmaVLayerMid_psf = 0.0f;  // layerMidEffectiveStress_psf of the layer
+    float referenceLength_ft = 0.0f;  // L: layer mid-depth + TOPLEN
+    float socketDiameter_ft = 0.0f;   // B0 as entered
+    float stemDiameter_ft = 0.0f;     // D
+    float initialDiameter_ft = 0.0f;  // DSTART
+    float gamma_pcf = 0.0f;           // total unit weight (checked only)
+    float shaftBaseArea_ft2 = 0.0f;   // 0.7854 Db^2, the area of the end-bearing limit
+    float maxLoadTransfer_tsf = 0.0f; // TRANLM / 2000 (0: no cap)
 };
 
-struct DecomposedRockResult {
+struct DecomposedRockResult
+{
     SideResult side; // f = s / 2000 with s = Ko tan(0.75 phi') sigma'v, then the TRANLM cap
     TipResult tip;   // Qb = 1.6853898 sigma'v t^0.8 Bt^2 / 2000
-    float sigma_v_psf = 0.0f;        // the stress used
-    float frictionAngle_deg = 0.0f;  // phi'
-    MethodWarnings warnings;         // of side and tip together (side.warnings and
-                                     // tip.warnings stay empty)
+    float sigma_v_psf = 0.0f;       // the stress used
+    float frictionAngle_deg = 0.0f; // phi'
+    MethodWarnings warnings;        // of side and tip together (side.warnings and
+                                    // tip.warnings stay empty)
 };
 
 // B = B0 D/DSTART. The stress is the slice's own sigma'v when z < L + 2B, the layer mid-depth

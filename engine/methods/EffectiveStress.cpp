@@ -17,10 +17,10 @@ float gammaInLayer_pcf(std::span<const UnitWeightLayer> layers, std::size_t inde
 {
     const UnitWeightLayer& layer = layers[index];
     const float top_ft = layerTop_ft(layers, index);
-    const float clamped_ft = std::clamp(depth_ft, std::min(top_ft, layer.bottom_ft),
-                                        std::max(top_ft, layer.bottom_ft));
-    return interpolateInLayer(layer.gammaTop_pcf, layer.gammaBottom_pcf, top_ft,
-                              layer.bottom_ft, clamped_ft);
+    const float clamped_ft =
+        std::clamp(depth_ft, std::min(top_ft, layer.bottom_ft), std::max(top_ft, layer.bottom_ft));
+    return interpolateInLayer(layer.gammaTop_pcf, layer.gammaBottom_pcf, top_ft, layer.bottom_ft,
+                              clamped_ft);
 }
 
 // Weight (psf) of the soil column between depths j - 1 and j.
@@ -89,14 +89,15 @@ float layerMidEffectiveStress_psf(std::span<const UnitWeightLayer> layers, int l
     float total_psf = 0.0f;
     for (int index = 0; index < layerIndex; ++index) {
         const UnitWeightLayer& layer = layers[static_cast<std::size_t>(index)];
-        const float thickness_ft = layer.bottom_ft - layerTop_ft(layers, static_cast<std::size_t>(index));
+        const float thickness_ft =
+            layer.bottom_ft - layerTop_ft(layers, static_cast<std::size_t>(index));
         total_psf += 0.5f * (layer.gammaTop_pcf + layer.gammaBottom_pcf) * thickness_ft;
     }
     const auto current = static_cast<std::size_t>(layerIndex);
     const float top_ft = layerTop_ft(layers, current);
     const float halfThickness_ft = 0.5f * (layers[current].bottom_ft - top_ft);
-    total_psf += 0.5f * (layers[current].gammaTop_pcf + layers[current].gammaBottom_pcf) *
-                 halfThickness_ft;
+    total_psf +=
+        0.5f * (layers[current].gammaTop_pcf + layers[current].gammaBottom_pcf) * halfThickness_ft;
     const float mid_ft = top_ft + halfThickness_ft;
     if (mid_ft >= waterTableDepth_ft) {
         total_psf -= kUnitWeightOfWater_pcf * (mid_ft - waterTableDepth_ft);

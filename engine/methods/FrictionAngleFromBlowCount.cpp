@@ -6,7 +6,8 @@
 namespace korva::methods {
 namespace {
 
-struct CurvePoint {
+struct CurvePoint
+{
     float blowCount;
     float angle_deg;
 };
@@ -15,7 +16,12 @@ struct CurvePoint {
 //   N:   2   4   6  10  15  20
 //   phi: 32  34  36  38  42  45
 constexpr std::array<CurvePoint, 6> kAngleAt0Psi{{
-    {2.0f, 32.0f}, {4.0f, 34.0f}, {6.0f, 36.0f}, {10.0f, 38.0f}, {15.0f, 42.0f}, {20.0f, 45.0f},
+    {2.0f, 32.0f},
+    {4.0f, 34.0f},
+    {6.0f, 36.0f},
+    {10.0f, 38.0f},
+    {15.0f, 42.0f},
+    {20.0f, 45.0f},
 }};
 
 // phi (degrees) against N at sigma_a = 20 psi

@@ -23,9 +23,8 @@ SideResult betaUnitSide(const GravelSideInput& input, const SideLoading& loading
     if (!(input.beta > 0.0f)) {
         return result;
     }
-    const float sigmaMid_psf =
-        midSliceEffectiveStress_psf(input.sigma_v_psf, input.gamma_pcf, input.depth_ft,
-                                    input.waterTableDepth_ft, loading);
+    const float sigmaMid_psf = midSliceEffectiveStress_psf(
+        input.sigma_v_psf, input.gamma_pcf, input.depth_ft, input.waterTableDepth_ft, loading);
     result.interfaceStrength_psf = sigmaMid_psf;
     float f_tsf = input.beta * sigmaMid_psf / kPoundsPerTon;
     if (limited) {
@@ -105,9 +104,9 @@ SideResult sandUnitSide(const SandSideInput& input, const SideLoading& loading)
     }
 
     if (input.procedure == SandProcedure::Beta) {
-        const GravelSideInput beta{input.coefficient, input.depth_ft, input.sigma_v_psf,
-                                   input.gamma_pcf, input.waterTableDepth_ft,
-                                   input.maxLoadTransfer_tsf};
+        const GravelSideInput beta{input.coefficient,        input.depth_ft,
+                                   input.sigma_v_psf,        input.gamma_pcf,
+                                   input.waterTableDepth_ft, input.maxLoadTransfer_tsf};
         SideResult betaResult = betaUnitSide(beta, loading, true);
         betaResult.warnings.add(result.warnings);
         return betaResult;
@@ -125,8 +124,8 @@ SideResult sandUnitSide(const SandSideInput& input, const SideLoading& loading)
 
     float f_tsf = 0.0f;
     if (input.procedure == SandProcedure::KulhawyChen) {
-        const float ocr = overconsolidationRatio(input.blowCount, input.coefficient,
-                                                 input.sigma_v_psf);
+        const float ocr =
+            overconsolidationRatio(input.blowCount, input.coefficient, input.sigma_v_psf);
         const float sinPhi = std::sin(radians(angles.friction_deg));
         const float tanPassive = std::tan(radians(45.0f + 0.5f * angles.friction_deg));
         const float passive = tanPassive * tanPassive;

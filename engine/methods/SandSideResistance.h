@@ -34,7 +34,8 @@ float overconsolidationRatio(float blowCount, float exponentM, float sigma_v_psf
 // Friction and interface angles of a sand slice: a friction angle of 0 is taken from N and
 // sigma'v, and the interface angle then takes the same value; an interface angle of 0 equals
 // the friction angle.
-struct SandAngles {
+struct SandAngles
+{
     float friction_deg = 0.0f;
     float interface_deg = 0.0f;
 };
@@ -48,17 +49,18 @@ float midSliceEffectiveStress_psf(float sigma_v_psf, float gamma_pcf, float dept
                                   float waterTableDepth_ft, const SideLoading& loading);
 
 // Values of a sand slice, interpolated at the slice.
-struct SandSideInput {
+struct SandSideInput
+{
     SandProcedure procedure = SandProcedure::Beta;
-    float coefficient = 0.0f;        // Ko, beta or the exponent M at the slice (<= 0: no side)
-    float depth_ft = 0.0f;           // z, bottom of the slice below the ground surface
-    float sigma_v_psf = 0.0f;        // sigma'v(z)
-    float gamma_pcf = 0.0f;          // total unit weight
+    float coefficient = 0.0f; // Ko, beta or the exponent M at the slice (<= 0: no side)
+    float depth_ft = 0.0f;    // z, bottom of the slice below the ground surface
+    float sigma_v_psf = 0.0f; // sigma'v(z)
+    float gamma_pcf = 0.0f;   // total unit weight
     float waterTableDepth_ft = 0.0f;
-    float frictionAngle_deg = 0.0f;  // PHI as entered (0: from N)
-    float interfaceAngle_deg = 0.0f; // delta as entered (0: PHI)
-    float cohesion_psf = 0.0f;       // CU, adds to the interface strength
-    float blowCount = 0.0f;          // N
+    float frictionAngle_deg = 0.0f;   // PHI as entered (0: from N)
+    float interfaceAngle_deg = 0.0f;  // delta as entered (0: PHI)
+    float cohesion_psf = 0.0f;        // CU, adds to the interface strength
+    float blowCount = 0.0f;           // N
     float maxLoadTransfer_tsf = 0.0f; // TRANLM / 2000 (0: no cap)
 };
 // Unit side resistance of a sand slice. Flags: UnitWeightMissing (gamma < 50 pcf),
@@ -66,7 +68,8 @@ struct SandSideInput {
 SideResult sandUnitSide(const SandSideInput& input, const SideLoading& loading);
 
 // Values of a gravelly sand or gravel slice, interpolated at the slice.
-struct GravelSideInput {
+struct GravelSideInput
+{
     float beta = 0.0f; // at the slice (<= 0: no side)
     float depth_ft = 0.0f;
     float sigma_v_psf = 0.0f;

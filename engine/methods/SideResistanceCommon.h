@@ -9,17 +9,19 @@ namespace korva::methods {
 inline constexpr float kPoundsPerTon = 2000.0f;
 
 // Shaft values that change the side resistance of a slice.
-struct SideLoading {
-    bool uplift = false;         // KCYCL = 2
-    float upliftFactor = 0.7f;   // RCYCL, multiplies the side strength in uplift
+struct SideLoading
+{
+    bool uplift = false;          // KCYCL = 2
+    float upliftFactor = 0.7f;    // RCYCL, multiplies the side strength in uplift
     float baseToStemRatio = 0.0f; // RATIO of a belled shaft (0 or 1 for a straight one)
 };
 
 // Result of a slice side computation.
-struct SideResult {
-    float unitSide_tsf = 0.0f;          // f after every limit, never negative
-    float interfaceStrength_psf = 0.0f; // s as used by the formula (after the uplift factors)
-    float coefficient = 0.0f;           // Ko, beta, alpha, K (Kulhawy-Chen) or the rock factor
+struct SideResult
+{
+    float unitSide_tsf = 0.0f;           // f after every limit, never negative
+    float interfaceStrength_psf = 0.0f;  // s as used by the formula (after the uplift factors)
+    float coefficient = 0.0f;            // Ko, beta, alpha, K (Kulhawy-Chen) or the rock factor
     float overconsolidationRatio = 0.0f; // Kulhawy-Chen slices only
     MethodWarnings warnings;
 };

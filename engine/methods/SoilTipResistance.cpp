@@ -37,8 +37,8 @@ TipResult sandFamilyTip(const SandTipInput& input)
     float tip_tons = 0.0f;
     if (input.blowCount != 0.0f) {
         const float n = std::max(input.blowCount, 0.0f);
-        const float q_tsf = n >= 50.0f ? kMaximumUnitTipSand_tsf
-                                       : std::min(kMaximumUnitTipSand_tsf, 0.6f * n);
+        const float q_tsf =
+            n >= 50.0f ? kMaximumUnitTipSand_tsf : std::min(kMaximumUnitTipSand_tsf, 0.6f * n);
         result.unitTip_tsf = q_tsf;
         tip_tons = q_tsf * area_ft2;
     } else if (input.frictionAngle_deg <= 30.0f) {
@@ -117,7 +117,8 @@ TipResult clayFamilyTip(const ClayTipInput& input)
     float reduction = 1.0f;
     if (db_ft > 6.25f) {
         const float a = std::min(0.015f, 0.0071f + 0.0021f * input.depth_ft / db_ft);
-        const float b = std::min(1.5f, std::max(0.5f, 0.45f * std::sqrt(std::max(2.0f * cu_tsf, 0.0f))));
+        const float b =
+            std::min(1.5f, std::max(0.5f, 0.45f * std::sqrt(std::max(2.0f * cu_tsf, 0.0f))));
         reduction = std::min(1.0f, 2.5f / (12.0f * a * db_ft + 2.5f * b));
     }
 

@@ -8,11 +8,12 @@
 namespace korva::methods {
 
 // Tip of a sand, gravelly sand or gravel slice. Flags: ZeroBaseDiameter (tip 0).
-struct SandTipInput {
-    float blowCount = 0.0f;         // N at the slice
-    float frictionAngle_deg = 0.0f; // phi at the slice (used when N = 0)
-    float depth_ft = 0.0f;          // z, the base depth below the ground surface
-    float baseDiameter_ft = 0.0f;   // Db
+struct SandTipInput
+{
+    float blowCount = 0.0f;                    // N at the slice
+    float frictionAngle_deg = 0.0f;            // phi at the slice (used when N = 0)
+    float depth_ft = 0.0f;                     // z, the base depth below the ground surface
+    float baseDiameter_ft = 0.0f;              // Db
     bool reduceNearSurfaceAndLargeBase = true; // IMOD = 1
 };
 // qmax = 30 tsf for N >= 50, else min(30, 0.6 N); with N = 0 from phi: phi <= 30 gives
@@ -23,7 +24,8 @@ TipResult sandFamilyTip(const SandTipInput& input);
 
 // Tip of a clay or clay-shale slice. Flags: ZeroInitialDiameter (estimated Nc 9),
 // ZeroBaseDiameter (tip 0), NegativeResistanceSetToZero.
-struct ClayTipInput {
+struct ClayTipInput
+{
     MaterialKind kind = MaterialKind::Clay; // Clay (q limited to 40 tsf) or ClayShale
     float bearingFactorNc = 0.0f;           // Nc interpolated at the slice (entered layers)
     bool bearingFactorEstimated = false;    // Nc was 0 at both ends of the layer

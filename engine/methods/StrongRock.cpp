@@ -31,7 +31,8 @@ SideResult strongRockUnitSide(const StrongRockInput& input)
 TipResult strongRockTip(const StrongRockInput& input)
 {
     TipResult result;
-    const float scale = socketScale(input.stemDiameter_ft, input.initialDiameter_ft, result.warnings);
+    const float scale =
+        socketScale(input.stemDiameter_ft, input.initialDiameter_ft, result.warnings);
     const float b_ft = input.socketDiameter_ft * scale;
     const float qPrime_psf = std::min(input.rockStrength_psf, input.concreteStrength_psf);
     if (input.kind == MaterialKind::StrongRockSideOrBase &&

@@ -14,17 +14,18 @@ inline constexpr float kStrongRockSquareRootRule_psf = 40320.0f;
 inline constexpr float kStrongRockEndBearingStrength_psf = 144000.0f;
 
 // Values of a strong-rock slice, interpolated at the slice.
-struct StrongRockInput {
+struct StrongRockInput
+{
     MaterialKind kind = MaterialKind::StrongRockSideAndBase; // code 4 or 7
-    float rockStrength_psf = 0.0f;       // qu
-    float concreteStrength_psf = 0.0f;   // f'c
-    float discontinuitySpacing_ft = 0.0f;   // s
-    float discontinuityThickness_ft = 0.0f; // td
-    float socketDiameter_ft = 0.0f;      // B0 as entered
-    float stemDiameter_ft = 0.0f;        // D of the case
-    float initialDiameter_ft = 0.0f;     // DSTART
-    bool uplift = false;                 // KCYCL = 2
-    float maxLoadTransfer_tsf = 0.0f;    // TRANLM / 2000 (0: no cap)
+    float rockStrength_psf = 0.0f;                           // qu
+    float concreteStrength_psf = 0.0f;                       // f'c
+    float discontinuitySpacing_ft = 0.0f;                    // s
+    float discontinuityThickness_ft = 0.0f;                  // td
+    float socketDiameter_ft = 0.0f;                          // B0 as entered
+    float stemDiameter_ft = 0.0f;                            // D of the case
+    float initialDiameter_ft = 0.0f;                         // DSTART
+    bool uplift = false;                                     // KCYCL = 2
+    float maxLoadTransfer_tsf = 0.0f;                        // TRANLM / 2000 (0: no cap)
 };
 
 // Side: q' = min(qu, f'c); q' > 40320 psf: s = 144 sqrt(q'/144), coefficient 2.5; otherwise

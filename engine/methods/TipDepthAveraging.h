@@ -5,7 +5,8 @@
 
 namespace korva::methods {
 
-struct AveragedTip {
+struct AveragedTip
+{
     float tip_tons = 0.0f;
     MethodWarnings warnings; // TipZoneIncomplete when the zone reaches past the tables
 };

@@ -6,11 +6,12 @@
 namespace korva::methods {
 
 // Result of a slice tip computation: the tip resistance as if the base were at the slice.
-struct TipResult {
-    float tip_tons = 0.0f;       // Qb before the maximum end bearing and uplift rules
-    float unitTip_tsf = 0.0f;    // unit value of the material rule (sand family: qmax; clay: q)
-    float limitArea_ft2 = 0.0f;  // area for the maximum end bearing rule
-    float bearingFactorNc = 0.0f;     // clay family: Nc used
+struct TipResult
+{
+    float tip_tons = 0.0f;        // Qb before the maximum end bearing and uplift rules
+    float unitTip_tsf = 0.0f;     // unit value of the material rule (sand family: qmax; clay: q)
+    float limitArea_ft2 = 0.0f;   // area for the maximum end bearing rule
+    float bearingFactorNc = 0.0f; // clay family: Nc used
     float fhwaBearingFactorNc = 0.0f; // clay family: Nc of the depth/strength rule
     MethodWarnings warnings;
 };

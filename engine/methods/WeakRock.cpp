@@ -22,11 +22,13 @@ constexpr float kTan30 = 0.57735187f;
 //   8.86                     1.0    1.0    1.0    0.9
 constexpr std::array<float, 3> kSlump_in{5.0f, 6.89f, 8.86f};
 constexpr std::array<float, 4> kConcreteDepth_ft{0.0f, 13.12f, 26.25f, 39.37f};
+// clang-format off
 constexpr std::array<float, 12> kPressureFactor{
     1.0f, 0.52f, 0.47f, 0.35f,
     1.0f, 0.96f, 0.75f, 0.65f,
     1.0f, 1.0f, 1.0f, 0.9f,
 };
+// clang-format on
 
 // alpha
 //   qu (psf) \ sigma_n/pa:  1      2      3      4      5      6      7
@@ -39,6 +41,7 @@ constexpr std::array<float, 12> kPressureFactor{
 constexpr std::array<float, 6> kAlphaStrength_psf{10415.0f, 20830.0f, 41660.0f,
                                                   62490.0f, 83320.0f, 104150.0f};
 constexpr std::array<float, 7> kAlphaStressRatio{1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f};
+// clang-format off
 constexpr std::array<float, 42> kAlpha{
     0.2f, 0.34f, 0.45f, 0.5f, 0.5f, 0.5f, 0.5f,
     0.145f, 0.235f, 0.3f, 0.36f, 0.4f, 0.44f, 0.47f,
@@ -47,6 +50,7 @@ constexpr std::array<float, 42> kAlpha{
     0.07f, 0.118f, 0.14f, 0.155f, 0.16f, 0.168f, 0.172f,
     0.066f, 0.1f, 0.122f, 0.14f, 0.15f, 0.153f, 0.156f,
 };
+// clang-format on
 
 // Em/Ei against RQD (%)
 //   RQD:            20    50    70    100
@@ -73,6 +77,7 @@ constexpr std::array<float, 6> kSideReduction{0.3f, 0.45f, 0.55f, 0.7f, 0.8f, 1.
 constexpr std::array<float, 6> kNStrengthRatio{5.0f, 14.0f, 24.0f, 28.0f, 36.0f, 48.0f};
 constexpr std::array<float, 7> kNModulusRatio{400.0f,  500.0f,  600.0f, 1000.0f,
                                               1500.0f, 2000.0f, 3000.0f};
+// clang-format off
 constexpr std::array<float, 42> kSmoothN{
     0.5f, 0.5f, 0.5f, 0.46f, 0.42f, 0.405f, 0.4f,
     0.5f, 0.48f, 0.45f, 0.38f, 0.35f, 0.375f, 0.24f,
@@ -81,6 +86,7 @@ constexpr std::array<float, 42> kSmoothN{
     0.43f, 0.36f, 0.29f, 0.18f, 0.15f, 0.04f, 0.0f,
     0.4f, 0.3f, 0.21f, 0.08f, 0.05f, 0.018f, 0.0f,
 };
+// clang-format on
 
 bool isRough(WeakRockInterface interface)
 {
@@ -160,8 +166,8 @@ WeakRockResult weakRock(const WeakRockInput& input)
     }
 
     const float qu_psf = input.rockStrength_psf;
-    const float em_tsf =
-        input.averageIntactModulus_tsf * massModulusRatio(input.rqd_percent, hasOpenJoints(input.interface));
+    const float em_tsf = input.averageIntactModulus_tsf *
+                         massModulusRatio(input.rqd_percent, hasOpenJoints(input.interface));
     result.rockMassModulus_tsf = em_tsf;
     const bool moduliKnown = em_tsf > 0.0f && input.concreteModulus_tsf > 0.0f;
     if (moduliKnown) {
@@ -188,9 +194,11 @@ WeakRockResult weakRock(const WeakRockInput& input)
     float fa_psf = 0.5f * qu_psf;
     if (!rough) {
         result.alpha = weakRockAlpha(sigmaN_psf / kAtmosphericPressure_psf, qu_psf);
-        fa_psf = result.alpha * qu_psf * std::tan(radians(input.interfaceFrictionAngle_deg)) / kTan30;
+        fa_psf =
+            result.alpha * qu_psf * std::tan(radians(input.interfaceFrictionAngle_deg)) / kTan30;
     }
-    const float modulusRatioEmEi = massModulusRatio(input.rqd_percent, hasOpenJoints(input.interface));
+    const float modulusRatioEmEi =
+        massModulusRatio(input.rqd_percent, hasOpenJoints(input.interface));
     fa_psf *= apparentSideReduction(modulusRatioEmEi);
     result.apparentSide_psf = fa_psf;
     const float ePrime_psf = 2000.0f * em_tsf;
@@ -198,7 +206,8 @@ WeakRockResult weakRock(const WeakRockInput& input)
     if (rough) {
         result.n = sigmaN_psf / qu_psf;
     } else {
-        const float modulusToStress = sigmaN_psf > 0.0f ? ePrime_psf / sigmaN_psf : kNModulusRatio.back();
+        const float modulusToStress =
+            sigmaN_psf > 0.0f ? ePrime_psf / sigmaN_psf : kNModulusRatio.back();
         result.n = smoothInterfaceN(modulusToStress, qu_psf / kAtmosphericPressure_psf);
     }
 
@@ -251,8 +260,8 @@ WeakRockResult weakRock(const WeakRockInput& input)
     // Tip.
     if (factorsValid) {
         const float slenderness = lu_ft / b_ft;
-        const float influenceBase = (slenderness + 1.0f) * 200.0f * (u - omega) /
-                                    (lu_ft * 957.5597f * gamma);
+        const float influenceBase =
+            (slenderness + 1.0f) * 200.0f * (u - omega) / (lu_ft * 957.5597f * gamma);
         float q_psf = 0.0f;
         if (influenceBase > 0.0f && std::isfinite(influenceBase)) {
             const float ib = std::pow(influenceBase, 0.67f);

@@ -8,7 +8,8 @@ namespace korva::methods {
 
 // Running average of the intact-rock modulus Ei over the weak-rock slices of a case (and the
 // samples the load-settlement step adds). Owned by the run; cleared after every case.
-struct IntactModulusAverage {
+struct IntactModulusAverage
+{
     int count = 0;
     float sum_tsf = 0.0f;
 
@@ -17,7 +18,10 @@ struct IntactModulusAverage {
         ++count;
         sum_tsf += modulus_tsf;
     }
-    constexpr float mean_tsf() const { return count > 0 ? sum_tsf / static_cast<float>(count) : 0.0f; }
+    constexpr float mean_tsf() const
+    {
+        return count > 0 ? sum_tsf / static_cast<float>(count) : 0.0f;
+    }
     constexpr void clear() { *this = IntactModulusAverage{}; }
 };
 
@@ -30,28 +34,30 @@ enum class WeakRockInterface : int {
 };
 
 // Values of a weak-rock slice, interpolated at the slice.
-struct WeakRockInput {
-    float depth_ft = 0.0f;                 // z, slice bottom below the ground surface
-    float socketTop_ft = 0.0f;             // zr: top of the first layer of code 6 or 7
-    float referenceLength_ft = 0.0f;       // L: layer mid-depth + TOPLEN
-    float socketDiameter_ft = 0.0f;        // B0 at the slice, as entered
+struct WeakRockInput
+{
+    float depth_ft = 0.0f;                     // z, slice bottom below the ground surface
+    float socketTop_ft = 0.0f;                 // zr: top of the first layer of code 6 or 7
+    float referenceLength_ft = 0.0f;           // L: layer mid-depth + TOPLEN
+    float socketDiameter_ft = 0.0f;            // B0 at the slice, as entered
     float socketDiameterLayerBottom_ft = 0.0f; // B0 at the layer bottom, as entered
-    float stemDiameter_ft = 0.0f;          // D
-    float initialDiameter_ft = 0.0f;       // DSTART
-    float rockStrength_psf = 0.0f;         // qu
+    float stemDiameter_ft = 0.0f;              // D
+    float initialDiameter_ft = 0.0f;           // DSTART
+    float rockStrength_psf = 0.0f;             // qu
     WeakRockInterface interface = WeakRockInterface::RoughClosedJoints;
-    float slump_in = 0.0f;                 // concrete slump
+    float slump_in = 0.0f;                   // concrete slump
     float interfaceFrictionAngle_deg = 0.0f; // phi_rc
-    float rqd_percent = 0.0f;              // RQD
-    float averageIntactModulus_tsf = 0.0f; // mean Ei including this slice (IntactModulusAverage)
-    float concreteModulus_tsf = 0.0f;      // Ec
-    float shaftBaseArea_ft2 = 0.0f;        // 0.7854 Db^2, the area of the end-bearing limit
-    float maxLoadTransfer_tsf = 0.0f;      // TRANLM / 2000 (0: no cap)
+    float rqd_percent = 0.0f;                // RQD
+    float averageIntactModulus_tsf = 0.0f;   // mean Ei including this slice (IntactModulusAverage)
+    float concreteModulus_tsf = 0.0f;        // Ec
+    float shaftBaseArea_ft2 = 0.0f;          // 0.7854 Db^2, the area of the end-bearing limit
+    float maxLoadTransfer_tsf = 0.0f;        // TRANLM / 2000 (0: no cap)
 };
 
-struct WeakRockResult {
-    SideResult side; // f = s / 2000, then the TRANLM cap
-    TipResult tip;   // Qb = 0.7854 B^2 min(2.5 qu, q) / 2000
+struct WeakRockResult
+{
+    SideResult side;         // f = s / 2000, then the TRANLM cap
+    TipResult tip;           // Qb = 0.7854 B^2 min(2.5 qu, q) / 2000
     MethodWarnings warnings; // of side and tip together (side.warnings, tip.warnings empty)
 
     // Values of the warning lines (valid when the flag is raised) and of the method.
