@@ -1,0 +1,58 @@
+#include "engine/methods/LoadTransferOutput.h"
+
+namespace korva::methods {
+namespace {
+
+constexpr int kSi = 2;
+constexpr float kMetresPerInch = 0.0254f;
+constexpr float kKpaPerPsi = 6.895f;
+constexpr float kKilonewtonsPerPound = 4.448f / 1000.0f;
+constexpr float kPoundsPerTon = 2000.0f;
+constexpr float kInchesPerFoot = 12.0f;
+constexpr float kInchesPerMetre = 39.37f;
+constexpr float kPoundsPerKilonewton = 224.8f;
+
+} // namespace
+
+TzCurveOutput tzCurveForOutput(const TzCurve& curve, int unitSystem)
+{
+    const bool si = unitSystem == kSi;
+    TzCurveOutput out;
+    out.number = curve.number;
+    out.depth = si ? curve.depth_in * kMetresPerInch : curve.depth_in;
+    for (int i = 0; i < kTzPointCount; ++i) {
+        out.transfer[i] = si ? curve.transfer_psi[i] * kKpaPerPsi : curve.transfer_psi[i];
+        out.movement[i] = si ? curve.movement_in[i] * kMetresPerInch : curve.movement_in[i];
+    }
+    return out;
+}
+
+QwCurveOutput qwCurveForOutput(const QwCurve& curve, int unitSystem)
+{
+    const bool si = unitSystem == kSi;
+    QwCurveOutput out;
+    for (int i = 0; i < kQwPointCount; ++i) {
+        out.load[i] =
+            si ? curve.load_lb[i] * kKilonewtonsPerPound : curve.load_lb[i] / kPoundsPerTon;
+        out.movement[i] = si ? curve.movement_in[i] * kMetresPerInch : curve.movement_in[i];
+    }
+    return out;
+}
+
+std::vector<LoadDistributionRow> loadDistribution(const LoadSettlementCurve& curve, int unitSystem)
+{
+    const bool si = unitSystem == kSi;
+    std::vector<LoadDistributionRow> rows;
+    for (const LoadLevel& level : curve.levels) {
+        for (const SegmentRecord& segment : level.segments) {
+            rows.push_back({si ? segment.middleDepth_in / kInchesPerMetre
+                               : segment.middleDepth_in / kInchesPerFoot,
+                            si ? segment.middleLoad_lb / kPoundsPerKilonewton
+                               : segment.middleLoad_lb / kPoundsPerTon,
+                            segment.middleMovement_in});
+        }
+    }
+    return rows;
+}
+
+} // namespace korva::methods
