@@ -190,6 +190,26 @@ std::vector<std::string> qwPlotCurveLines(int diameterCounter, float shaftDiamet
     return lines;
 }
 
+std::string chartFileHeadingLine()
+{
+    return std::string(texts::kChartFileHeading);
+}
+
+std::string chartFileSettlementLine(int diameterCounter, int lengthCounter,
+                                    const ChartSettlementResult& result)
+{
+    return formatI(diameterCounter, 5) + formatI(lengthCounter, 5) +
+           formatE(result.baseDiameter_in, 10, 3) + formatE(result.baseMovement_in, 10, 3) +
+           formatE(result.baseArea_in2, 10, 3);
+}
+
+std::string chartFileTopSegmentLine(const ChartSettlementResult& result)
+{
+    return formatE(result.topSegmentMiddleDepth_in, 10, 3) +
+           formatE(result.topSegmentMiddleLoad_lb, 10, 3) +
+           formatE(result.topSegmentMiddleMovement_in, 10, 3);
+}
+
 std::vector<std::string> loadDistributionLines(std::span<const LoadDistributionRow> rows)
 {
     std::vector<std::string> lines;

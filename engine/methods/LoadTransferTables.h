@@ -52,6 +52,14 @@ std::vector<std::string> additionalTzPlotCurveLines(std::span<const TzCurveOutpu
 // point count I5, then its (load, movement) pairs in free format.
 std::vector<std::string> qwPlotCurveLines(int diameterCounter, float shaftDiameter,
                                           const QwCurveOutput& curve);
+// Design-chart work file: the heading record (before the first settlement of a run), a record
+// per settlement (diameter and length counters I5, base diameter, base movement and base area
+// E10.3) and the record of its top segment (middle depth, middle load, middle movement E10.3).
+std::string chartFileHeadingLine();
+std::string chartFileSettlementLine(int diameterCounter, int lengthCounter,
+                                    const ChartSettlementResult& result);
+std::string chartFileTopSegmentLine(const ChartSettlementResult& result);
+
 // Load distribution: one line per row, three values each three blanks and E10.3.
 std::vector<std::string> loadDistributionLines(std::span<const LoadDistributionRow> rows);
 

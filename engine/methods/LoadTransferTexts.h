@@ -80,6 +80,16 @@ inline constexpr std::string_view kSegmentNotConverged =
     "     NOTE: THE SEGMENT MOVEMENT DID NOT CONVERGE WITHIN 100 TRIALS;"
     " THE LAST TRIAL WAS USED FOR THE CURVE:";
 
+// Report text when the shaft data give no load-settlement solution (length, diameter, modulus
+// or segment count not positive); written after kWarningHeading.
+inline constexpr std::string_view kInvalidShaft =
+    "     THE SHAFT LENGTH, DIAMETER OR MODULUS IS NOT POSITIVE: NO LOAD SETTLEMENT CURVE IS"
+    " COMPUTED.";
+
+// Heading record of the design-chart work file.
+inline constexpr std::string_view kChartFileHeading =
+    " DIAM LENG BASE DIAM(IN) BASE MOV(IN) BASE AREA(SQ IN)";
+
 // --- Socket load-settlement tables ----------------------------------------------------------
 // Written as two empty lines and these two lines, then the 15 points.
 inline constexpr std::string_view kSocketTableTitle =

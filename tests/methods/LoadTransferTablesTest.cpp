@@ -132,3 +132,20 @@ TEST(LoadTransferTables, PlotScratchLines)
     const auto extra = additionalTzPlotCurveLines(std::span(tz).first(1));
     EXPECT_EQ(extra[0], "            1         10      0.0000E+00");
 }
+
+TEST(LoadTransferTables, DesignChartRecords)
+{
+    ClayShaft clay;
+    const LoadSettlementCurve trend = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
+    const std::vector<float> settlements = {0.5f};
+    const auto chart = solveDesignChartSettlements(trend, clay.shaft, settlements);
+    ASSERT_EQ(chart.size(), 1u);
+    const std::string record = chartFileSettlementLine(3, 2, chart[0]);
+    EXPECT_EQ(record.substr(0, 20), "    3    2 0.360E+02");
+    EXPECT_EQ(record.size(), 40u);
+    EXPECT_EQ(chartFileTopSegmentLine(chart[0]).substr(0, 10), " 0.600E+01");
+    EXPECT_FALSE(chartFileHeadingLine().empty());
+    const auto row = definedSettlementTableLines(
+        std::vector<SettlementPoint>{reportPoint(chart[0].level, 1)}, 1);
+    EXPECT_EQ(row.size(), 4u);
+}
