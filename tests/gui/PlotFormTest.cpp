@@ -145,7 +145,7 @@ class PlotFormTest : public QObject
         FillDepthGraph(graph, false);
         auto form = OpenForm(graph);
         QCOMPARE(form->LogicBounds().Left, 0.0);
-        QCOMPARE(form->LogicBounds().Right, 700.0);
+        QCOMPARE(form->LogicBounds().Right, 1900.0);
         QCOMPARE(form->LogicBounds().Top, 0.0);
         QCOMPARE(form->LogicBounds().Bottom, 40.0);
         QCOMPARE(form->Legend()->count(), 3);
@@ -336,11 +336,12 @@ class PlotFormTest : public QObject
 
     void hatchTilesAndWindowLifetime()
     {
-        for (int code = 7; code <= 12; ++code) {
+        for (int code = 1; code <= 12; ++code) {
             QCOMPARE(HatchTile(code, THatchResolution::Screen).width(), 16);
             QCOMPARE(HatchTile(code, THatchResolution::Print).width(), 64);
         }
-        QVERIFY(HatchTile(6, THatchResolution::Screen).isNull());
+        QVERIFY(HatchTile(0, THatchResolution::Screen).isNull());
+        QVERIFY(HatchTile(13, THatchResolution::Screen).isNull());
         QCOMPARE(HatchBrush(0, THatchResolution::Screen, 96).style(), Qt::NoBrush);
 
         // The graph shows its window once and forgets it when it closes or is destroyed.

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "gui/results/PlotLayout.h"
+#include "gui/results/PlotScale.h"
+
+#include <QFont>
+#include <QPointF>
+#include <QString>
+
+class QPainter;
+class TGraphPlot;
+
+// One drawing surface of a plot: the window, a printer page or a bitmap. The same routine
+// paints all three; only the surface, its size, its pixels per inch and two flags differ.
+struct TDrawArea
+{
+    TDeviceRect Rect; // drawing rectangle
+    TDeviceRect GraphArea;
+    TDeviceRect LayersArea;
+    int PpiX = 96;
+    int PpiY = 96;
+    QPainter* Canvas = nullptr;
+    // Pixel height of the surface's font before the graph's text size is applied.
+    int BaseTextHeight = 12;
+    bool MessedUp = false;    // drawing to a bitmap: screen variants of the layer patterns
+    bool PrintLegend = false; // printer or bitmap: the legend is drawn into the picture
+};
+
+// Graph text height H: the surface's font height scaled by SizeFont (tenths).
+int GraphTextHeight(int baseTextHeight, int sizeFont);
+
+// Font of all graph text (a serif face standing in where Times New Roman is missing).
+QFont GraphFont(int pixelHeight, bool bold);
+
+// Curve colour of the k-th active curve.
+QColor CurveColour(int activeIndex);
+
+// Layout input of a graph at the given text height and pixels per inch.
+TPlotLayoutInput LayoutInputFor(const TGraphPlot& graph, int textHeight, int ppiX, int ppiY);
+
+// Paints the graph on area.Canvas: background, captions and title, grid and tick labels,
+// curves with markers, the legend (with PrintLegend), the soil-layer strip and the frame.
+// legendFraction: upper left corner of the on-screen legend as a fraction of the window's
+// width and height, applied to the graph area of the picture.
+void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawArea& area,
+               QPointF legendFraction);
+
+// Text of an axis caption or a curve name as Qt text.
+QString ToQString(const std::string& text);
