@@ -94,4 +94,11 @@ void WriteFileReplacing(const std::filesystem::path& fileName, std::string_view 
     if (::rename(temporaryPath.c_str(), target.c_str()) != 0)
         Fail(errno, fileName);
     temporary.fCommitted = true;
+    // Make the new directory entry durable too; the file itself is already complete, so a
+    // failure here is not reported.
+    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderDescriptor >= 0) {
+        ::fsync(folderDescriptor);
+        ::close(folderDescriptor);
+    }
 }

@@ -585,6 +585,8 @@ TEST_F(ProjectFileTest, ExampleProjectsReadBack)
         // Saving again and reading back gives the same bytes once more.
         read.Project->FileName = (folder / "first.kv8d").string();
         read.Project->Save();
+        // The examples are written as the program writes them.
+        EXPECT_EQ(ReadBytes(folder / "first.kv8d"), ReadBytes(entry.path())) << entry.path();
         auto again = TProgramData::CreateFromFile(folder / "first.kv8d", 1);
         EXPECT_FALSE(again.Failed()) << entry.path() << ": " << again.ErrorMessage;
         again.Project->FileName = (folder / "second.kv8d").string();
