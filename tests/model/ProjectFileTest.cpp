@@ -378,6 +378,16 @@ TEST_F(ProjectFileTest, ReadingEdgeCases)
         EXPECT_EQ(read.Project->LayerProperties(0), nullptr);
         EXPECT_EQ(read.Project->D().GetIntValue(LayerColumn::Kind, 1), KindClay);
     }
+    // Negative counts read nothing: no layers, no settlements (the empty settlement record
+    // is passed over), no t-z depths.
+    {
+        auto read = ReadText("T\n1 \n2 1 1 1 1 2 0 1 0 0 1\n3 3 0 0 5 1 4000000\n"
+                             "-2 10 30 2.5 3\n20 5 0.5 -1\n\n-4\n");
+        ASSERT_FALSE(read.Failed()) << read.ErrorMessage;
+        EXPECT_EQ(read.Project->NPOINTPD, 0);
+        EXPECT_EQ(read.Project->D().RowCount(), 1);
+        EXPECT_EQ(read.Project->TblTZDepth().RowCount(), 1);
+    }
     // A design load project: the site record holds LPD.
     {
         auto read = ReadText("T\n2 \n1 1 1 1 1 2 0 0 0 0 0\n1 1 0 0 0 0 0\n1 3 900 2 3\n"
@@ -419,6 +429,9 @@ TEST_F(ProjectFileTest, FormatErrorsKeepWhatWasRead)
         // More than ten design-chart settlements.
         {"T\n1 \n2 1 1 1 1 2 0 1 0 0 0\n3 3 0 0 5 1 4000000\n1 10 30 2.5 3\n20 5 0.5 11\n",
          "Error on Line 6 Item 4\rThe number of design-chart settlements must not exceed 10.", 1},
+        // More than 50 additional t-z depths.
+        {"T\n1 \n2 1 1 1 1 2 0 0 0 0 1\n3 3 0 0 5 1 4000000\n0 10 30 2.5 3\n51\n",
+         "Error on Line 6 Item 1\rThe number of t-z curve depths must not exceed 50.", 1},
         // An empty line inside the data.
         {site3 + sandBlock + "\n" + clayBlock,
          "Error on Line 11 Item 1\rAn empty line was found where data was expected.", 3},
