@@ -5,6 +5,7 @@
 #include "gui/main/ToolBarIcons.h"
 #include "gui/main/UserSettings.h"
 #include "gui/results/PlotDataReader.h"
+#include "gui/results/PlotForm.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -69,6 +70,7 @@ TMainForm::TMainForm(std::unique_ptr<ProjectStore> store, std::unique_ptr<UserPr
     CreateMenus();
     CreateToolBar();
     ReadSettingsAtCreation();
+    fGraphWindowFactory = TPlotForm::Factory(fMdiArea);
     fProject = fStore->New();
     SetCaption();
     UpdateResultButtons();
@@ -673,8 +675,9 @@ void TMainForm::OpenFile(const QString& path, int filter)
     // The reader reports format errors itself and keeps what it read. When it fails in
     // another way the window must not be left without a project: a new one takes its place
     // and the failure is shown by the command guard.
+    std::string readError;
     try {
-        fProject = fStore->FromFile(FromQ(absolute), filter);
+        fProject = fStore->FromFile(FromQ(absolute), filter, readError);
     } catch (...) {
         fProject = fStore->New();
         SetCaption();
@@ -683,6 +686,8 @@ void TMainForm::OpenFile(const QString& path, int filter)
         throw;
     }
     FChanged = false;
+    if (!readError.empty())
+        fPrompt->Information(ToQ(readError));
     SetCaption();
     ClearResults();
     const QString plotFile = ProjectPathWithExtension(".kv8p");

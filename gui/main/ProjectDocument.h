@@ -51,13 +51,15 @@ class ProjectDocument
 
 // Creates project documents: a new project, or one read from a file with the reader of the
 // given filter (1 current layout, 2 previous, 3 old, 4 previous layout through "All Files").
-// Format errors are reported to the user by the reader; the partly read project is returned.
+// A format error stops reading: the partly read project is returned and errorMessage holds
+// the text to show (empty when the whole file was read).
 class ProjectStore
 {
   public:
     virtual ~ProjectStore() = default;
     virtual std::unique_ptr<ProjectDocument> New() = 0;
-    virtual std::unique_ptr<ProjectDocument> FromFile(const std::string& fileName, int filter) = 0;
+    virtual std::unique_ptr<ProjectDocument> FromFile(const std::string& fileName, int filter,
+                                                      std::string& errorMessage) = 0;
 };
 
 } // namespace korva::gui

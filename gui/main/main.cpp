@@ -1,7 +1,19 @@
+// The desktop program korvawin: edits, stores and runs drilled-shaft projects and shows their
+// results. An optional first argument names a project data file to open.
+#include "gui/main/Main.h"
+#include "gui/main/ProgramDataDocument.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationDisplayName("Korva 2017");
+
+    korva::gui::TMainForm form(std::make_unique<korva::gui::ProgramDataStore>());
+    form.show();
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst(); // the program itself
+    form.StartUp(arguments);
+    return QApplication::exec();
 }

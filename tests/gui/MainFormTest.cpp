@@ -1,0 +1,381 @@
+// The main window driven headless: opening, saving, asking to save, recent files, the data
+// menu rules, the text editor and a run through the engine library of this build.
+#include "ScriptedPrompt.h"
+#include "gui/main/Main.h"
+#include "gui/main/ProgramDataDocument.h"
+#include "gui/model/LayerTables.h"
+#include "gui/model/ProgramData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+using namespace korva::gui;
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+  private:
+    QTemporaryDir fSettingsHome;
+    std::unique_ptr<QTemporaryDir> fWork;
+    ScriptedPrompt* fPrompt = nullptr; // owned by the form
+    std::unique_ptr<TMainForm> fForm;
+
+    TMainForm& Form() { return *fForm; }
+    TProgramData& Data() { return static_cast<ProgramDataDocument&>(Form().Project()).Data(); }
+    QString Work(const QString& name) const { return QDir(fWork->path()).filePath(name); }
+    // Copies an example project into the work folder.
+    QString Example(const QString& name)
+    {
+        const QString target = Work(name);
+        QFile::remove(target);
+        if (!QFile::copy(QString(KORVA_EXAMPLES) + "/" + name, target))
+            qFatal("cannot copy example %s", qPrintable(name));
+        return target;
+    }
+    bool Enabled(const char* command) { return Form().Command(command)->isEnabled(); }
+
+  private slots:
+    void initTestCase()
+    {
+        // Settings of the tests go to a private folder, never to the user's.
+        qputenv("XDG_CONFIG_HOME", fSettingsHome.path().toUtf8());
+    }
+    void init()
+    {
+        fWork = std::make_unique<QTemporaryDir>();
+        auto prompt = std::make_unique<ScriptedPrompt>();
+        fPrompt = prompt.get();
+        fForm =
+            std::make_unique<TMainForm>(std::make_unique<ProgramDataStore>(), std::move(prompt));
+        Form().SetEngineLibraryPath(KORVA_ENGINE_LIBRARY);
+        Form().PrevFile().Clear();
+    }
+    void cleanup()
+    {
+        fForm.reset();
+        QDir::setCurrent(QDir::tempPath());
+        fWork.reset();
+    }
+
+    void newProjectCaptionAndDisabledResults()
+    {
+        Form().StartUp({});
+        QCOMPARE(Form().windowTitle(), QString("KORVA 2017.8.10 - NewKorva.kv8d"));
+        QVERIFY(!Enabled("SpeedViewOutput"));
+        for (const char* result :
+             {"SpeedCombined", "SpeedCombinedD", "SpeedSettlement", "SpeedTz", "SpeedQw"})
+            QVERIFY2(!Enabled(result), result);
+        Form().UpdateGraphicsMenu();
+        QVERIFY(!Enabled("GraphSkin"));
+    }
+
+    void commandLineRunAndResults()
+    {
+        const QString project = Example("Example.kv8d");
+        // Without a dot in its name the argument gets the data extension.
+        Form().StartUp({Work("Example")});
+        QCOMPARE(Form().windowTitle(), QString("KORVA 2017.8.10 - Example.kv8d"));
+        QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), project);
+        QCOMPARE(Form().CurDir(), fWork->path());
+        QVERIFY(!Form().ShowOutput);
+
+        Form().CompRunClick();
+        QVERIFY2(fPrompt->errors.isEmpty(), qPrintable(fPrompt->errors.join("|")));
+        QVERIFY2(fPrompt->warnings.isEmpty(), qPrintable(fPrompt->warnings.join("|")));
+        QCOMPARE(fPrompt->informations, QStringList{RunMessages::Completed});
+        QCOMPARE(Form().Run().LastStatus(), 0);
+
+        QVERIFY(Form().ShowOutput);
+        QVERIFY(Form().showtzcurves);
+        for (const char* result : {"SpeedViewOutput", "SpeedCombined", "SpeedCombinedD",
+                                   "SpeedSettlement", "SpeedTz", "SpeedQw"})
+            QVERIFY2(Enabled(result), result);
+        Form().UpdateGraphicsMenu();
+        for (const char* item : {"GraphSkin", "GraphTip", "GraphTotal", "GraphCombine",
+                                 "GraphFSSkin", "GraphAxial", "GraphTz", "GraphQw"})
+            QVERIFY2(Enabled(item), item);
+        QVERIFY(!Form().Command("GraphChart1")->isVisible()); // no design charts asked for
+        Form().UpdateComputationMenu();
+        QVERIFY(Enabled("EditInput") && Enabled("EditNotes") && Enabled("EditOutput"));
+
+        TResultGraphs& graphs = Form().Graphs();
+        QCOMPARE(graphs.pltSkin.LineCount(), 1);
+        QVERIFY(graphs.pltSkin.Count() > 10);
+        QCOMPARE(graphs.pltCombine.LineCount(), 3);
+        QCOMPARE(graphs.pltAxial.Count(), 16);
+        QVERIFY(graphs.pltAxial.Data(0, 15).x > 0);
+        QVERIFY(graphs.pltTz.LineCount() > 0);
+        QVERIFY(graphs.pltSkin.LayerLineCount() == 1);
+
+        for (const char* gone : {"names.dat", "TZDIAM.DAT", "Example.kv8w", "Example.kv8t",
+                                 "Example.kv8q", "Example.kv8l"})
+            QVERIFY2(!QFileInfo::exists(Work(gone)), gone);
+        for (const char* kept : {"Example.kv8o", "Example.kv8p", "Example.kv8r", "Example.kv8z"})
+            QVERIFY2(QFileInfo::exists(Work(kept)), kept);
+
+        // A plot window opens as a child; the next run closes every child window.
+        Form().ShowGraph(graphs.pltSkin);
+        QCOMPARE(Form().MdiArea()->subWindowList().size(), 1);
+        Form().CompRunClick();
+        QCOMPARE(fPrompt->informations.size(), 2);
+        QCOMPARE(Form().MdiArea()->subWindowList().size(), 0);
+        QVERIFY(!graphs.pltSkin.FormExists());
+    }
+
+    void openingProjectWithResultsEnablesThem()
+    {
+        const QString project = Example("Example.kv8d");
+        Form().OpenFile(project, 1);
+        Form().CompRunClick();
+        Form().FileNewClick();
+        QVERIFY(!Form().ShowOutput);
+        QVERIFY(!Enabled("SpeedCombined"));
+        Form().OpenFile(project, 1);
+        QVERIFY(Form().ShowOutput);
+        QVERIFY(Enabled("SpeedCombined") && Enabled("SpeedViewOutput") && Enabled("SpeedTz"));
+    }
+
+    void siProjectRuns()
+    {
+        Form().OpenFile(Example("SiSandOverClay.kv8d"), 1);
+        Form().CompRunClick();
+        QVERIFY2(fPrompt->errors.isEmpty(), qPrintable(fPrompt->errors.join("|")));
+        QCOMPARE(fPrompt->informations, QStringList{RunMessages::Completed});
+        QVERIFY(Form().ShowOutput);
+        QCOMPARE(Form().Graphs().pltSkin.Units(), 2);
+    }
+
+    void missingLibraryDoesNotRun()
+    {
+        Form().OpenFile(Example("Example.kv8d"), 1);
+        Form().SetEngineLibraryPath(Work("libkorvacalc.so"));
+        Form().CompRunClick();
+        QCOMPARE(fPrompt->informations, QStringList{"Attempt to initialize DLL failed"});
+        QVERIFY(!Form().ShowOutput);
+        QVERIFY(!QFileInfo::exists(Work("names.dat")));
+        QVERIFY(!QFileInfo::exists(Work("Example.kv8o")));
+        QCOMPARE(QDir::currentPath(), fWork->path());
+    }
+
+    void profileCheckStopsRun()
+    {
+        Form().OpenFile(Example("Example.kv8d"), 1);
+        Data().D().SetRowCount(2);
+        Data().D().SetFloatValue(LayerColumn::Depth, 0, 10);
+        Data().D().SetFloatValue(LayerColumn::Depth, 1, 11);
+        Form().CompRunClick();
+        QCOMPARE(fPrompt->warnings.size(), 1);
+        QCOMPARE(fPrompt->warnings[0],
+                 QString("Thickness of layer should be at least 2 ft\nto avoid numerical "
+                         "errors. \nPlease check layer 2 . Thickness = 1 ft"));
+        QVERIFY(fPrompt->informations.isEmpty());
+        QVERIFY(!QFileInfo::exists(Work("Example.kv8o")));
+
+        // The saved file is what the engine would read: the check runs after the save.
+        Data().D().SetRowCount(0);
+        Form().CompRunClick();
+        QCOMPARE(fPrompt->warnings.size(), 2);
+        QVERIFY(fPrompt->warnings[1].contains("no layers"));
+    }
+
+    void newProjectRunAsksForNameAndCancelEndsSilently()
+    {
+        Form().StartUp({});
+        Form().CompRunClick();
+        QCOMPARE(fPrompt->saveTitles, QStringList{"Save NewKorva.kv8d As"});
+        QCOMPARE(fPrompt->saveSuggestions, QStringList{"NewKorva.kv8d"});
+        QVERIFY(fPrompt->informations.isEmpty() && fPrompt->warnings.isEmpty());
+        QVERIFY(!Form().filesaved);
+    }
+
+    void askToSaveFlow()
+    {
+        const QString project = Example("Example.kv8d");
+        Form().OpenFile(project, 1);
+        Form().CompRunClick();
+        QVERIFY(Form().ShowOutput);
+
+        // Unchanged: no question.
+        Form().FileNewClick();
+        QCOMPARE(fPrompt->askCount, 0);
+        Form().OpenFile(project, 1);
+
+        // Cancel keeps the project and its results.
+        Form().SetDataChanged(true);
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Cancel);
+        Form().FileNewClick();
+        QCOMPARE(fPrompt->askCount, 1);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), project);
+        QVERIFY(Form().ShowOutput && Enabled("SpeedCombined"));
+
+        // Yes saves the project (File > Save), then goes on.
+        const QFileInfo before(project);
+        Data().Title = "Saved by the question";
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Yes);
+        Form().FileNewClick();
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QFile saved(project);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readLine().trimmed(), QByteArray("Saved by the question"));
+
+        // No discards the changes.
+        Form().SetDataChanged(true);
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::No);
+        Form().OpenFile(project, 1); // opening a file directly does not ask
+        Form().SetDataChanged(true);
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::No);
+        Form().FileNewClick();
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QVERIFY(!Form().GetDataChanged());
+
+        // Yes on a never-saved project whose Save As is cancelled stops the command.
+        Form().SetDataChanged(true);
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Yes);
+        fPrompt->openFileNames.enqueue(project);
+        Form().FileOpenClick();
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QVERIFY(fPrompt->openFileNames.size() == 1); // the open dialog never came up
+    }
+
+    void closingAsksAndCancelKeepsWindowOpen()
+    {
+        Form().StartUp({});
+        Form().show();
+        Form().SetDataChanged(true);
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Cancel);
+        QVERIFY(!Form().close());
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::No);
+        QVERIFY(Form().close());
+    }
+
+    void saveAsFromOlderLayoutSuggestsDataExtension()
+    {
+        const QString old = Work("legacy.kvd");
+        QFile::copy(QString(KORVA_EXAMPLES) + "/Example.kv8d", old);
+        Form().OpenFile(old, 2); // read as the previous layout; errors are reported
+        fPrompt->informations.clear();
+        Form().FileSaveClick();
+        QCOMPARE(fPrompt->saveSuggestions, QStringList{"legacy.kv8d"});
+        QCOMPARE(fPrompt->saveTitles, QStringList{"Save Legacy.kvd As"});
+    }
+
+    void recentFilesInFileMenu()
+    {
+        const QString first = Example("Example.kv8d");
+        const QString second = Example("ClaySite.kv8d");
+        QDir(fWork->path()).mkdir("sub");
+        const QString third = Work("sub/Other.kv8d");
+        QFile::copy(first, third);
+        Form().OpenFile(first, 1);
+        Form().OpenFile(second, 1);
+        Form().OpenFile(third, 1); // the current folder becomes sub/
+        Form().OpenFile(third, 1);
+        QCOMPARE(Form().PrevFile().Count(), 3);
+        Form().UpdateFileMenu();
+        QCOMPARE(Form().Command("RecentFile1")->text(), QString("1 Other.kv8d"));
+        QCOMPARE(Form().Command("RecentFile2")->text(), "2 " + second);
+        QVERIFY(Form().Command("RecentFile3")->isVisible());
+        QVERIFY(!Form().Command("RecentFile4")->isVisible());
+
+        // Choosing an entry opens it and moves it to the head.
+        Form().RecentFileClick(2);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), first);
+        QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), first);
+    }
+
+    void droppedFileOpensOnlyProjects()
+    {
+        const QString project = Example("ClaySite.kv8d");
+        QFile text(Work("notes.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.close();
+        Form().OpenDroppedFile(Work("notes.txt"));
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        Form().OpenDroppedFile(project);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), project);
+        QCOMPARE(Form().CurDir(), fWork->path());
+    }
+
+    void dataMenuRules()
+    {
+        Form().OpenFile(Example("ClaySite.kv8d"), 1); // design load given: METHOD 1
+        Form().UpdateDataMenu();
+        QVERIFY(!Enabled("DataMultipleLengths"));
+        QVERIFY(!Enabled("DataDesignCharts"));
+        QVERIFY(Form().Command("SpecifyLoad")->isChecked());
+        QVERIFY(Form().Command("UnitsEnglish")->isChecked());
+        QVERIFY(Form().Command("MethodASD")->isChecked());
+        QVERIFY(!Form().Command("DataTzPrinting")->isVisible());
+
+        // Switching the unit system converts the project and marks it changed.
+        Form().Command("UnitsSI")->trigger();
+        QCOMPARE(Form().Project().Units(), 2);
+        QVERIFY(Form().GetDataChanged());
+        Form().Command("MethodLRFD")->trigger();
+        QCOMPARE(Form().Project().NLRFD(), 1);
+        Form().UpdateDataMenu();
+        QVERIFY(Form().Command("MethodLRFD")->isChecked());
+        QVERIFY(!Form().Command("MethodASD")->isChecked());
+        QVERIFY(!Enabled("DataSafety"));
+        Form().Command("SpecifyLength")->trigger();
+        QCOMPARE(Form().Project().ComputationMethod(), 2);
+    }
+
+    void textEditorStartsWithPathAsOneArgument()
+    {
+        QDir(fWork->path()).mkdir("with blank");
+        const QString project = Work("with blank/Example.kv8d");
+        QFile::copy(QString(KORVA_EXAMPLES) + "/Example.kv8d", project);
+        Form().OpenFile(project, 1);
+        const QString script = Work("record args.sh");
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n");
+        file.close();
+        Form().SetWordProcessor("/bin/sh \"" + script + "\"");
+        Form().EditTextFile(".kv8d");
+        QVERIFY(fPrompt->informations.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(Work("args.txt")).size() > 0, 5000);
+        QFile args(Work("args.txt"));
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(args.readAll()), project + "\n");
+
+        Form().SetWordProcessor(Work("no-such-editor"));
+        Form().EditTextFile(".kv8o");
+        QCOMPARE(fPrompt->informations,
+                 QStringList{"An error occurred in running the Word Processor"});
+    }
+
+    void settingsKeepRecentFilesAndEditor()
+    {
+        const QString project = Example("Example.kv8d");
+        Form().SetWordProcessor("my-editor --new-window");
+        Form().OpenFile(project, 1);
+        fForm.reset();
+        fForm = std::make_unique<TMainForm>(std::make_unique<ProgramDataStore>(),
+                                            std::make_unique<ScriptedPrompt>());
+        Form().StartUp({});
+        QCOMPARE(Form().WordProcessor(), QString("my-editor --new-window"));
+        QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), project);
+        QCOMPARE(Form().CurDir(), fWork->path());
+    }
+
+    void exceptionInCommandIsShown()
+    {
+        Form().OpenFile(Example("Example.kv8d"), 1);
+        // A project whose folder vanished cannot be saved: the failure is shown, not fatal.
+        Form().Project().SetFileName(Work("gone/Example.kv8d").toStdString());
+        Form().Command("FileSave")->trigger();
+        QCOMPARE(fPrompt->errors.size(), 1);
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"
