@@ -12,6 +12,7 @@
 #include "engine/InputEcho.h"
 #include "engine/ReportLayerBlock.h"
 #include "engine/RunStatus.h"
+#include "engine/RunSummary.h"
 
 using namespace korva;
 
@@ -32,6 +33,7 @@ struct Analysed
     std::string report;
     std::string runNotes;
     int32_t status = 0;
+    AnalysisSummary summary;
 };
 
 // Reads a project, writes its input echo and analyses its cases: the report from the title
@@ -53,9 +55,8 @@ Analysed analyse(const std::string& project)
     const std::filesystem::path rock =
         std::filesystem::temp_directory_path() / ("korva-rock-" + project + ".DAT");
     AnalysisOutputs outputs{report, notes, rock};
-    AnalysisSummary summary;
     Analysed result;
-    result.status = runCapacityAnalysis(deck, estimates, outputs, summary, {});
+    result.status = runCapacityAnalysis(deck, estimates, outputs, result.summary, {});
     std::filesystem::remove(rock);
     result.report = report.str();
     result.runNotes = notes.str();
@@ -136,4 +137,25 @@ TEST(CapacityReport, ProfileDeeperThanTablesIsRefused)
     EXPECT_NE(notes.str().find("DEEPER THAN 503 FT"), std::string::npos);
     std::filesystem::remove(file);
     std::filesystem::remove(rock);
+}
+
+TEST(RunSummary, OneLinePerCaseAndJson)
+{
+    const Analysed a = analyse("sand_asd_english.kv8d");
+    ASSERT_EQ(a.summary.cases.size(), 2u); // diameters 3 and 3.5 ft
+    const CaseSummary& first = a.summary.cases[0];
+    EXPECT_EQ(first.finalRow.length, 30.0f);
+    const std::string text = runSummaryText(a.summary, {false, false}, a.status);
+    EXPECT_NE(text.find("case 1: diameter 3 ft, length 30 ft, QS "), std::string::npos);
+    EXPECT_NE(text.find(" allowable "), std::string::npos);
+    EXPECT_NE(text.find("status 0"), std::string::npos);
+    const std::string json = runSummaryJson(a.summary, {false, false}, a.status);
+    EXPECT_EQ(
+        json.rfind("{\"status\": 0, \"units\": \"English\", \"design\": \"ASD\", \"cases\": [", 0),
+        0u);
+    EXPECT_NE(json.find("\"case\": 2, \"diameter\": 3.5"), std::string::npos);
+    EXPECT_EQ(json.find("nan"), std::string::npos);
+    const Analysed si = analyse("clay_lrfd_si.kv8d");
+    EXPECT_NE(runSummaryJson(si.summary, {true, true}, si.status).find("\"factored\": "),
+              std::string::npos);
 }
