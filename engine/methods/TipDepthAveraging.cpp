@@ -21,7 +21,9 @@ AveragedTip depthAveragedTip_tons(std::span<const float> sliceTip_tons,
         return result;
     }
 
-    const int zoneDepths = static_cast<int>(std::clamp(2.0f * baseDiameter_ft, 0.0f, 1.0e6f));
+    const float zoneLength_ft = 2.0f * baseDiameter_ft;
+    const int zoneDepths =
+        zoneLength_ft > 0.0f ? static_cast<int>(std::min(zoneLength_ft, 1.0e6f)) : 0;
     const bool firstIsStrongRock = strongRockSlice[first];
     float lastSoilValue_tons = sliceTip_tons[first];
     float weightedSum = 0.0f;

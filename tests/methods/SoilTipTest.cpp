@@ -201,6 +201,8 @@ TEST(TipDepthAveraging, ZoneBeyondTablesStaysInBounds)
     EXPECT_TRUE(outside.warnings.has(MethodWarning::TipZoneIncomplete));
     // Only the weightless first depth available: its value.
     EXPECT_FLOAT_EQ(depthAveragedTip_tons(tips, rock, 4, 3.0f, 3.0f).tip_tons, 5.0f);
+    // A base diameter that is not a number gives no zone: the first value below the base.
+    EXPECT_FLOAT_EQ(depthAveragedTip_tons(tips, rock, 1, std::nanf(""), 3.0f).tip_tons, 2.0f);
 }
 
 TEST(GravelEcho, BlowCountWarningConditions)
