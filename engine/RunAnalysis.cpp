@@ -73,8 +73,13 @@ void runAndGather(AnalysisRun& run)
     const RunFileNames& names = run.names;
     openOutput(run, run.chart, names.workFile(ChartWorkFileName));
 
-    run.projectData.open(names.resolve(names.projectData), std::ios::in | std::ios::binary);
-    const bool projectReadable = static_cast<bool>(run.projectData);
+    // A folder opens like a file but reads nothing: it is no project data file either.
+    std::error_code error;
+    const bool projectIsFolder =
+        std::filesystem::is_directory(names.resolve(names.projectData), error);
+    if (!projectIsFolder)
+        run.projectData.open(names.resolve(names.projectData), std::ios::in | std::ios::binary);
+    const bool projectReadable = run.projectData.is_open() && static_cast<bool>(run.projectData);
     openOutput(run, run.report, names.report);
     openOutput(run, run.plot, names.plot);
     openOutput(run, run.runNotes, names.runNotes);

@@ -134,6 +134,7 @@ TEST(RunAnalysis, BadInputEndsTheRunWithItsStatusAndAMessageInTheRunNotes)
     const std::string head = "T\n1\n2 1 1 1 1 2 0 0 0 0 0\n3 3 0 0 5 1 4000000\n";
     const FailingRun cases[] = {
         {"missing project", "", false, StatusProjectFileUnreadable, "cannot be opened"},
+        {"folder as project", "", false, StatusProjectFileUnreadable, "cannot be opened"},
         {"too few values", head + "1 10 30 2.5\n", true, StatusDeckFormatError,
          "ends at line 5 inside the site record (4 of 5 values read)"},
         {"not a number", head + "1 10 thirty 2.5 3\n", true, StatusDeckFormatError,
@@ -145,8 +146,11 @@ TEST(RunAnalysis, BadInputEndsTheRunWithItsStatusAndAMessageInTheRunNotes)
     };
     for (const auto& c : cases) {
         ProjectFolder p(c.deck);
-        if (!c.writeProject)
+        if (!c.writeProject) {
             fs::remove(p.project);
+            if (c.name == "folder as project")
+                fs::create_directory(p.project);
+        }
         const RunOutcome outcome = runAnalysis(p.names, fixedTime());
         EXPECT_EQ(outcome.status, c.status) << c.name;
         EXPECT_TRUE(contains(outcome.message, c.messagePart)) << c.name << ": " << outcome.message;
