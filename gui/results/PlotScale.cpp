@@ -51,6 +51,17 @@ void ZoomOutRange(double clicked, double currentWidth, double fullLow, double fu
     high = centre + h;
 }
 
+// Device coordinate of a fraction of the area, kept far outside any surface but inside the
+// integer range, so that extreme zooms or a degenerate window draw clipped lines instead of
+// overflowing.
+int ToDevice(double pixel)
+{
+    constexpr double kLimit = 1 << 24;
+    if (!std::isfinite(pixel))
+        return 0;
+    return static_cast<int>(std::lround(std::clamp(pixel, -kLimit, kLimit)));
+}
+
 } // namespace
 
 double ExtentStep(double range)
@@ -156,14 +167,14 @@ TTickSpacing ComputeTickSpacing(const TLogicBounds& bounds, int areaWidth, int a
 int DataToDeviceX(double x, const TLogicBounds& b, const TDeviceRect& area)
 {
     double f = (x - b.Left) / (b.Right - b.Left);
-    return static_cast<int>(std::lround(area.Left + f * area.Width()));
+    return ToDevice(area.Left + f * area.Width());
 }
 
 int DataToDeviceY(double y, const TLogicBounds& b, const TDeviceRect& area, bool xOnTop)
 {
     double f = (y - b.Top) / (b.Bottom - b.Top);
     double py = xOnTop ? area.Top + f * area.Height() : area.Bottom - f * area.Height();
-    return static_cast<int>(std::lround(py));
+    return ToDevice(py);
 }
 
 double DeviceToDataX(int px, const TLogicBounds& b, const TDeviceRect& area)

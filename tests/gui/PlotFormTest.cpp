@@ -156,6 +156,19 @@ class PlotFormTest : public QObject
         QCOMPARE(form->Legend()->x() + form->Legend()->width(), g.Right);
         QCOMPARE(form->Legend()->y() + form->Legend()->height(), g.Bottom);
 
+        // Dragging the legend moves it, kept inside the client area.
+        TPlotLegend* legend = form->Legend();
+        QPoint grab = legend->visualItemRect(legend->item(0)).center();
+        QTest::mousePress(legend->viewport(), Qt::LeftButton, {}, grab);
+        QTest::mouseMove(legend->viewport(), grab - QPoint(300, 200));
+        QTest::mouseRelease(legend->viewport(), Qt::LeftButton, {}, grab - QPoint(300, 200));
+        QVERIFY(legend->x() < g.Right - legend->width() - 200);
+        QTest::mousePress(legend->viewport(), Qt::LeftButton, {}, grab);
+        QTest::mouseMove(legend->viewport(), grab - QPoint(3000, 3000));
+        QTest::mouseRelease(legend->viewport(), Qt::LeftButton, {}, grab - QPoint(3000, 3000));
+        QCOMPARE(legend->pos(), QPoint(0, 0));
+        legend->move(g.Right - legend->width(), g.Bottom - legend->height());
+
         QStringList items;
         for (QAction* a : form->PlotMenu()->actions())
             if (!a->isSeparator())

@@ -123,6 +123,9 @@ TEST(PlotMapping, DeviceAndDataCoordinates)
     EXPECT_DOUBLE_EQ(DeviceToDataX(400, b, area), 30.0);
     EXPECT_DOUBLE_EQ(DeviceToDataY(250, b, area, true), 80.0);
     EXPECT_DOUBLE_EQ(DeviceToDataY(250, b, area, false), 80.0);
+    // Far outside the window or a degenerate window: a bounded coordinate, no overflow.
+    EXPECT_EQ(DataToDeviceX(1e300, b, area), 1 << 24);
+    EXPECT_EQ(DataToDeviceX(1.0, TLogicBounds{1.0, 1.0, 0.0, 1.0}, area), 0);
 }
 
 TEST(PlotZoom, RubberBandAndRightClick)
