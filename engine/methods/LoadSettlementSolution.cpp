@@ -28,6 +28,126 @@ bool validShaft(const LoadSettlementCase& shaft)
            std::isfinite(shaft.baseTransitionLength_ft) && std::isfinite(shaft.ignoredTop_ft);
 }
 
+// A t-z curve prepared for repeated reading: the slope of each of its straight pieces.
+struct PreparedTzCurve
+{
+    const TzCurve* curve = nullptr;
+    std::array<float, kTzPointCount> slope{}; // slope[i]: piece from point i - 1 to point i
+};
+
+PreparedTzCurve prepare(const TzCurve& curve)
+{
+    PreparedTzCurve prepared;
+    prepared.curve = &curve;
+    for (int i = 1; i < kTzPointCount; ++i) {
+        const float dx = curve.movement_in[i] - curve.movement_in[i - 1];
+        prepared.slope[i] =
+            dx > 0.0f ? (curve.transfer_psi[i] - curve.transfer_psi[i - 1]) / dx : 0.0f;
+    }
+    return prepared;
+}
+
+// The reading of transferAt_psi with the slope of each piece precomputed: linear between
+// points, the last value beyond the last point.
+float preparedTransfer_psi(const PreparedTzCurve& prepared, float movement_in)
+{
+    const TzCurve& curve = *prepared.curve;
+    if (movement_in <= curve.movement_in[0]) {
+        return curve.transfer_psi[0];
+    }
+    int below = 0;
+    for (int i = 1; i < kTzPointCount; ++i) {
+        below += curve.movement_in[i] <= movement_in ? 1 : 0;
+    }
+    if (below == kTzPointCount - 1) {
+        return curve.transfer_psi[kTzPointCount - 1];
+    }
+    const int i = below + 1;
+    return curve.transfer_psi[i - 1] + prepared.slope[i] * (movement_in - curve.movement_in[i - 1]);
+}
+
+// The support of one segment: its axial stiffness and the two curves bracketing its middle
+// with the depth weight of the lower one; no curves in the ignored top portion.
+struct SegmentSupport
+{
+    int upper = -1;
+    int lower = -1;
+    float lowerWeight = 0.0f;
+    float stiffness_lb = 0.0f;
+};
+
+// Geometry of the march shared by every base movement of a solution.
+struct MarchGeometry
+{
+    float tip_in = 0.0f;
+    float h_in = 0.0f;
+    float perimeterTimesLength_in2 = 0.0f;
+    bool keepSegments = true;
+    std::vector<PreparedTzCurve> curves;
+    std::vector<SegmentSupport> supports; // per segment, from the base up
+};
+
+float segmentMiddle_in(const MarchGeometry& g, int k)
+{
+    return g.tip_in - g.h_in * (static_cast<float>(k) + 0.5f);
+}
+
+MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlementCase& shaft)
+{
+    MarchGeometry g;
+    g.tip_in = kInchesPerFoot * shaft.length_ft;
+    g.h_in = g.tip_in / static_cast<float>(shaft.segmentCount);
+    g.perimeterTimesLength_in2 = kPi * (kInchesPerFoot * shaft.stemDiameter_ft) * g.h_in;
+    g.keepSegments = shaft.keepSegments;
+    const float ignoredTop_in = kInchesPerFoot * shaft.ignoredTop_ft;
+    const AxialStiffnessProfile stiffness =
+        axialStiffnessProfile(shaft.length_ft, shaft.stemDiameter_ft, shaft.baseDiameter_ft,
+                              shaft.baseTransitionLength_ft, shaft.concreteModulus_psi);
+    g.curves.reserve(tzCurves.size());
+    for (const TzCurve& curve : tzCurves) {
+        g.curves.push_back(prepare(curve));
+    }
+    g.supports.reserve(static_cast<std::size_t>(shaft.segmentCount));
+    for (int k = 0; k < shaft.segmentCount; ++k) {
+        const float z = segmentMiddle_in(g, k);
+        SegmentSupport support;
+        support.stiffness_lb = stiffness.at_lb(z);
+        // No load transfer in the ignored top portion.
+        if (!(z < ignoredTop_in)) {
+            const TzBracket bracket = bracketTzCurves(tzCurves, z);
+            support.upper = bracket.upper;
+            support.lower = bracket.lower;
+            if (bracket.upper >= 0 && bracket.upper != bracket.lower) {
+                const float du = tzCurves[static_cast<std::size_t>(bracket.upper)].depth_in;
+                const float dl = tzCurves[static_cast<std::size_t>(bracket.lower)].depth_in;
+                support.lowerWeight = (z - du) / (dl - du);
+            }
+        }
+        g.supports.push_back(support);
+    }
+    return g;
+}
+
+// Load transfer of a segment at a trial movement: each bracketing curve read at the movement,
+// then linear by depth between them.
+float supportedTransfer_psi(const MarchGeometry& g, const SegmentSupport& support,
+                            float movement_in)
+{
+    if (support.upper < 0) {
+        return 0.0f;
+    }
+    const float upper =
+        preparedTransfer_psi(g.curves[static_cast<std::size_t>(support.upper)], movement_in);
+    if (support.upper == support.lower) {
+        return upper;
+    }
+    const float lower =
+        preparedTransfer_psi(g.curves[static_cast<std::size_t>(support.lower)], movement_in);
+    return upper + (lower - upper) * support.lowerWeight;
+}
+
+LoadLevel march(const QwCurve& qwCurve, const MarchGeometry& g, float baseMovement_in);
+
 } // namespace
 
 std::array<float, kLoadLevelCount> assumedBaseMovements_in(float baseDiameter_ft)
@@ -73,43 +193,36 @@ AxialStiffnessProfile axialStiffnessProfile(float length_ft, float stemDiameter_
     return profile;
 }
 
-LoadLevel marchFromBase(std::span<const TzCurve> tzCurves, const QwCurve& qwCurve,
-                        const LoadSettlementCase& shaft, float baseMovement_in)
+namespace {
+
+LoadLevel march(const QwCurve& qwCurve, const MarchGeometry& g, float baseMovement_in)
 {
     LoadLevel level;
     level.baseMovement_in = baseMovement_in;
     level.baseLoad_lb = baseLoadAt_lb(qwCurve, baseMovement_in);
-    if (!validShaft(shaft)) {
-        return level;
-    }
-    const AxialStiffnessProfile stiffness =
-        axialStiffnessProfile(shaft.length_ft, shaft.stemDiameter_ft, shaft.baseDiameter_ft,
-                              shaft.baseTransitionLength_ft, shaft.concreteModulus_psi);
-    const float tip_in = kInchesPerFoot * shaft.length_ft;
-    const float h = tip_in / static_cast<float>(shaft.segmentCount);
-    const float perimeterTimesLength = kPi * (kInchesPerFoot * shaft.stemDiameter_ft) * h;
-    const float ignoredTop_in = kInchesPerFoot * shaft.ignoredTop_ft;
+    const float h = g.h_in;
+    const auto segmentCount = static_cast<int>(g.supports.size());
 
     float loadBelow = level.baseLoad_lb;
     float movementBelow = baseMovement_in;
-    level.segments.reserve(static_cast<std::size_t>(shaft.segmentCount));
-    for (int k = 0; k < shaft.segmentCount; ++k) {
+    if (g.keepSegments) {
+        level.segments.reserve(g.supports.size());
+    }
+    for (int k = 0; k < segmentCount; ++k) {
+        const SegmentSupport& support = g.supports[static_cast<std::size_t>(k)];
         SegmentRecord segment;
-        segment.middleDepth_in = tip_in - h * (static_cast<float>(k) + 0.5f);
+        segment.middleDepth_in = segmentMiddle_in(g, k);
         segment.lowerDepth_in = segment.middleDepth_in + h / 2.0f;
         segment.lowerLoad_lb = loadBelow;
         segment.lowerMovement_in = movementBelow;
-        const float z = segment.middleDepth_in;
-        const float ae = stiffness.at_lb(z);
+        const float ae = support.stiffness_lb;
         float trialMovement = movementBelow;
         float loadAbove = loadBelow;
         float movementAbove = movementBelow;
         segment.converged = false;
         for (int trial = 1; trial <= kMaxSegmentTrials; ++trial) {
-            // No load transfer in the ignored top portion.
-            const float t =
-                z < ignoredTop_in ? 0.0f : transferAtDepth_psi(tzCurves, z, trialMovement);
-            const float increment = perimeterTimesLength * t;
+            const float t = supportedTransfer_psi(g, support, trialMovement);
+            const float increment = g.perimeterTimesLength_in2 * t;
             const float middleLoad = loadBelow + increment / 2.0f;
             const float compression = h * middleLoad / ae;
             // Lower half of the segment shortened under the mean load of that half.
@@ -132,14 +245,31 @@ LoadLevel marchFromBase(std::span<const TzCurve> tzCurves, const QwCurve& qwCurv
         if (!segment.converged) {
             ++level.unconvergedSegments;
         }
-        level.segments.push_back(segment);
+        if (g.keepSegments) {
+            level.segments.push_back(segment);
+        }
+        level.topSegment = segment;
         loadBelow = loadAbove;
         movementBelow = movementAbove;
     }
-    level.headDepth_in = tip_in - h * static_cast<float>(shaft.segmentCount);
+    level.headDepth_in = g.tip_in - h * static_cast<float>(segmentCount);
     level.headLoad_lb = loadBelow;
     level.headMovement_in = movementBelow;
     return level;
+}
+
+} // namespace
+
+LoadLevel marchFromBase(std::span<const TzCurve> tzCurves, const QwCurve& qwCurve,
+                        const LoadSettlementCase& shaft, float baseMovement_in)
+{
+    if (!validShaft(shaft)) {
+        LoadLevel level;
+        level.baseMovement_in = baseMovement_in;
+        level.baseLoad_lb = baseLoadAt_lb(qwCurve, baseMovement_in);
+        return level;
+    }
+    return march(qwCurve, marchGeometry(tzCurves, shaft), baseMovement_in);
 }
 
 LoadSettlementCurve solveLoadSettlement(CurveSelector selector, const LoadSettlementCase& shaft)
@@ -168,9 +298,10 @@ LoadSettlementCurve solveLoadSettlement(CurveSelector selector, const LoadSettle
     curve.tzCurves = std::move(tz.curves);
     curve.qwCurve = scaledQwCurve(selector, shaft.baseMaterialCode,
                                   shaft.ultimateBaseLoad_tons * kPoundsPerTon, stem_in, base_in);
+    const MarchGeometry geometry = marchGeometry(curve.tzCurves, shaft);
     curve.levels.reserve(kLoadLevelCount);
     for (const float baseMovement : assumedBaseMovements_in(shaft.baseDiameter_ft)) {
-        curve.levels.push_back(marchFromBase(curve.tzCurves, curve.qwCurve, shaft, baseMovement));
+        curve.levels.push_back(march(curve.qwCurve, geometry, baseMovement));
         curve.unconvergedSegments += curve.levels.back().unconvergedSegments;
     }
     return curve;
@@ -230,7 +361,11 @@ solveDesignChartSettlements(const LoadSettlementCurve& trend, const LoadSettleme
     if (trend.code != CurveBuildCode::Ok || trend.levels.empty()) {
         return results;
     }
+    if (!validShaft(shaft)) {
+        return results;
+    }
     const float base_in = kInchesPerFoot * shaft.baseDiameter_ft;
+    const MarchGeometry geometry = marchGeometry(trend.tzCurves, shaft);
     results.reserve(headSettlements_in.size());
     for (const float settlement : headSettlements_in) {
         ChartSettlementResult result;
@@ -238,13 +373,11 @@ solveDesignChartSettlements(const LoadSettlementCurve& trend, const LoadSettleme
         result.baseDiameter_in = base_in;
         result.baseArea_in2 = kQuarterPi * base_in * base_in;
         result.baseMovement_in = baseMovementForHeadSettlement_in(trend.levels, settlement);
-        result.level = marchFromBase(trend.tzCurves, trend.qwCurve, shaft, result.baseMovement_in);
-        if (!result.level.segments.empty()) {
-            const SegmentRecord& top = result.level.segments.back();
-            result.topSegmentMiddleDepth_in = top.middleDepth_in;
-            result.topSegmentMiddleLoad_lb = top.middleLoad_lb;
-            result.topSegmentMiddleMovement_in = top.middleMovement_in;
-        }
+        result.level = march(trend.qwCurve, geometry, result.baseMovement_in);
+        const SegmentRecord& top = result.level.topSegment;
+        result.topSegmentMiddleDepth_in = top.middleDepth_in;
+        result.topSegmentMiddleLoad_lb = top.middleLoad_lb;
+        result.topSegmentMiddleMovement_in = top.middleMovement_in;
         results.push_back(std::move(result));
     }
     return results;

@@ -59,6 +59,9 @@ struct LoadSettlementCase
     std::span<const TzLayer> layers;
     std::span<const LayerStrength> layerProfile;
     std::span<const StrengthPoint> rowProfile;
+    // Keep every segment of every march (the detail file and the load distribution need them);
+    // when false only each march's top segment is kept, which saves time in long series.
+    bool keepSegments = true;
 };
 
 // One accepted segment of a march, with the node below it.
@@ -85,7 +88,8 @@ struct LoadLevel
     float headDepth_in = 0.0f;
     float headLoad_lb = 0.0f;
     float headMovement_in = 0.0f;
-    std::vector<SegmentRecord> segments; // bottom to top
+    std::vector<SegmentRecord> segments; // bottom to top; empty unless keepSegments
+    SegmentRecord topSegment;            // always kept
     int unconvergedSegments = 0;
 };
 

@@ -32,16 +32,20 @@ float unitSideFromRows_psi(std::span<const StrengthPoint> rows, float depth_in)
     if (rows.empty()) {
         return 0.0f;
     }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].depth_in > depth_in) {
-            if (i == 0) {
-                return rows[0].unitSide_psi;
-            }
-            return lineThrough(rows[i - 1].depth_in, rows[i - 1].unitSide_psi, rows[i].depth_in,
-                               rows[i].unitSide_psi, depth_in);
-        }
+    // Rows come in order of increasing depth: the first row deeper than the depth is found by
+    // bisection.
+    const auto deeper = std::upper_bound(
+        rows.begin(), rows.end(), depth_in,
+        [](float depth, const StrengthPoint& row) { return depth < row.depth_in; });
+    if (deeper == rows.end()) {
+        return rows.back().unitSide_psi;
     }
-    return rows.back().unitSide_psi;
+    if (deeper == rows.begin()) {
+        return rows.front().unitSide_psi;
+    }
+    const StrengthPoint& before = *(deeper - 1);
+    return lineThrough(before.depth_in, before.unitSide_psi, deeper->depth_in, deeper->unitSide_psi,
+                       depth_in);
 }
 
 float unitSideFromLayers_psi(std::span<const LayerStrength> layers, float depth_in)

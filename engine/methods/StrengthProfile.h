@@ -21,7 +21,8 @@ struct LayerStrength
     float lastSliceUnitSide_psi = 0.0f;
 };
 
-// Unit side resistance at a depth from the per-row profile: linear between the first row
+// Unit side resistance at a depth from the per-row profile (rows in order of increasing
+// depth, as the capacity listing holds them): linear between the first row
 // deeper than the depth and the row before it; the last row's value below the last row and
 // the first row's value above the first row. An empty profile gives 0.
 float unitSideFromRows_psi(std::span<const StrengthPoint> rows, float depth_in);

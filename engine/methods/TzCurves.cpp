@@ -122,34 +122,55 @@ float transferAt_psi(const TzCurve& curve, float movement_in)
     if (movement_in <= curve.movement_in[0]) {
         return curve.transfer_psi[0];
     }
+    // The movements never decrease along a curve, so the points at or below the movement are
+    // counted rather than searched: the first point beyond it follows them.
+    int below = 0;
     for (int i = 1; i < kTzPointCount; ++i) {
-        if (curve.movement_in[i] > movement_in) {
-            return lineThrough(curve.movement_in[i - 1], curve.transfer_psi[i - 1],
-                               curve.movement_in[i], curve.transfer_psi[i], movement_in);
-        }
+        below += curve.movement_in[i] <= movement_in ? 1 : 0;
     }
-    return curve.transfer_psi[kTzPointCount - 1];
+    if (below == kTzPointCount - 1) {
+        return curve.transfer_psi[kTzPointCount - 1];
+    }
+    const int i = below + 1;
+    return lineThrough(curve.movement_in[i - 1], curve.transfer_psi[i - 1], curve.movement_in[i],
+                       curve.transfer_psi[i], movement_in);
 }
 
-float transferAtDepth_psi(std::span<const TzCurve> curves, float depth_in, float movement_in)
+TzBracket bracketTzCurves(std::span<const TzCurve> curves, float depth_in)
 {
     if (curves.empty()) {
-        return 0.0f;
+        return {};
     }
     // The first curve deeper than the depth and the one before it bracket it, even where thin
     // layers put a layer's first curve below its second.
     for (std::size_t i = 0; i < curves.size(); ++i) {
         if (curves[i].depth_in > depth_in) {
-            if (i == 0) {
-                return transferAt_psi(curves[0], movement_in);
-            }
-            const TzCurve& upper = curves[i - 1];
-            const TzCurve& lower = curves[i];
-            return lineThrough(upper.depth_in, transferAt_psi(upper, movement_in), lower.depth_in,
-                               transferAt_psi(lower, movement_in), depth_in);
+            const int lower = static_cast<int>(i);
+            return {i == 0 ? 0 : lower - 1, lower};
         }
     }
-    return transferAt_psi(curves.back(), movement_in);
+    const int last = static_cast<int>(curves.size()) - 1;
+    return {last, last};
+}
+
+float transferInBracket_psi(std::span<const TzCurve> curves, TzBracket bracket, float depth_in,
+                            float movement_in)
+{
+    if (bracket.upper < 0 || bracket.lower < 0) {
+        return 0.0f;
+    }
+    const TzCurve& upper = curves[static_cast<std::size_t>(bracket.upper)];
+    if (bracket.upper == bracket.lower) {
+        return transferAt_psi(upper, movement_in);
+    }
+    const TzCurve& lower = curves[static_cast<std::size_t>(bracket.lower)];
+    return lineThrough(upper.depth_in, transferAt_psi(upper, movement_in), lower.depth_in,
+                       transferAt_psi(lower, movement_in), depth_in);
+}
+
+float transferAtDepth_psi(std::span<const TzCurve> curves, float depth_in, float movement_in)
+{
+    return transferInBracket_psi(curves, bracketTzCurves(curves, depth_in), depth_in, movement_in);
 }
 
 } // namespace korva::methods

@@ -95,6 +95,20 @@ AdditionalTzCurve buildAdditionalTzCurve(CurveSelector selector, int number, flo
 // beyond the last point, 0 at or below zero movement.
 float transferAt_psi(const TzCurve& curve, float movement_in);
 
+// The two curves whose depths bracket a depth: the first curve deeper than the depth and the
+// one before it. Above the first curve both indices are 0, below the last both are the last
+// index; -1 when there are no curves.
+struct TzBracket
+{
+    int upper = -1;
+    int lower = -1;
+};
+TzBracket bracketTzCurves(std::span<const TzCurve> curves, float depth_in);
+
+// Load transfer at a depth and movement within a bracket found for that depth.
+float transferInBracket_psi(std::span<const TzCurve> curves, TzBracket bracket, float depth_in,
+                            float movement_in);
+
 // Load transfer at a depth and movement: each of the two curves whose depths bracket the depth
 // is read at the movement, then the two values are interpolated linearly by depth. Above the
 // first curve the first curve applies, below the last curve the last one. No curves give 0.

@@ -240,3 +240,43 @@ TEST(LoadSettlementSolution, DesignChartSettlementsReuseTheTrendCurves)
                                                        (b.headMovement_in - a.headMovement_in);
     EXPECT_NEAR(chart[3].baseMovement_in, extrapolated, 1e-3f * extrapolated);
 }
+
+TEST(LoadSettlementSolution, MarchReadsTheCurvesAsTheDirectLookupDoes)
+{
+    UniformClay clay;
+    // Two layers of different strength so that the depth interpolation matters.
+    clay.layers = {{0.0f, 180.0f, 1}, {180.0f, 600.0f, 2}};
+    clay.layerProfile = {{0.0f, 180.0f, 2.0f, 6.0f}, {180.0f, 600.0f, 9.0f, 12.0f}};
+    clay.rows.clear();
+    for (int d = 12; d <= 600; d += 12) {
+        const float depth = static_cast<float>(d);
+        clay.rows.push_back(
+            {depth, depth <= 180.0f ? 2.0f + depth / 45.0f : 9.0f + depth / 200.0f});
+    }
+    clay.shaft.layers = clay.layers;
+    clay.shaft.layerProfile = clay.layerProfile;
+    clay.shaft.rowProfile = clay.rows;
+    const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
+    ASSERT_EQ(curve.code, CurveBuildCode::Ok);
+    for (const LoadLevel& level : curve.levels) {
+        for (const SegmentRecord& s : level.segments) {
+            ASSERT_TRUE(s.converged);
+            // The accepted transfer was read at a movement within the tolerance of the middle
+            // movement; the curves are no steeper than 0.51 x 12 psi per 0.036 in.
+            const float direct =
+                transferAtDepth_psi(curve.tzCurves, s.middleDepth_in, s.middleMovement_in);
+            EXPECT_NEAR(s.transfer_psi, direct, 2e-3f + 1e-5f * direct) << s.middleDepth_in;
+        }
+    }
+    // Without the segment detail the same march keeps only the top segment.
+    clay.shaft.keepSegments = false;
+    const LoadSettlementCurve lean = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
+    ASSERT_EQ(lean.levels.size(), curve.levels.size());
+    for (std::size_t k = 0; k < lean.levels.size(); ++k) {
+        EXPECT_TRUE(lean.levels[k].segments.empty());
+        EXPECT_EQ(lean.levels[k].headLoad_lb, curve.levels[k].headLoad_lb);
+        EXPECT_EQ(lean.levels[k].headMovement_in, curve.levels[k].headMovement_in);
+        EXPECT_EQ(lean.levels[k].topSegment.middleLoad_lb,
+                  curve.levels[k].segments.back().middleLoad_lb);
+    }
+}
