@@ -2,6 +2,7 @@
 // Everything one analysis run owns: its file names and open files, the input deck, the status
 // and the failure message. A run object is created fresh for every run, so no state carries
 // over from one run to the next.
+#include "engine/CapacityAnalysis.h"
 #include "engine/InputDeck.h"
 #include "engine/RunFiles.h"
 
@@ -20,6 +21,8 @@ struct AnalysisRun
     std::tm analysisTime; // local clock reading shown in the time block
 
     InputDeck deck;
+    // Final row of every analysed case and the best shaft, for the command-line summary.
+    AnalysisSummary summary;
 
     // Status of the run (RunStatus values); the last value set is returned.
     int32_t status = 0;

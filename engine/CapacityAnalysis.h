@@ -13,12 +13,9 @@
 #include "engine/InputDeck.h"
 #include "engine/LayerEstimates.h"
 #include "engine/ReportCase.h"
+#include "engine/RunStatus.h"
 
 namespace korva {
-
-// Status of a run whose profile (plus the ignored bottom portion and the bell) reaches deeper
-// than the 503-ft per-depth tables: refused before any slice is stored.
-inline constexpr int32_t StatusProfileBeyondTables = 8;
 
 // What a case hands to the load-settlement step that follows its capacity rows.
 struct LoadSettlementCase

@@ -144,6 +144,9 @@ RunOutcome runAnalysis(const RunFileNames& names, const std::tm& analysisTime)
         outcome.status = run->status;
         outcome.message = run->failureMessage;
         outcome.title = trimmedTitle(run->deck.title);
+        outcome.si = run->deck.isSI();
+        outcome.lrfd = run->deck.NLRFD == 1;
+        outcome.summary = std::move(run->summary);
     } catch (const RunFailure& failure) {
         outcome.status = failure.status();
         outcome.message = failure.what();
@@ -165,7 +168,10 @@ RunOutcome runFromNamesFile(const std::filesystem::path& workFolder)
     try {
         names = readNamesFile(workFolder / NamesFileName, workFolder);
     } catch (const RunFailure& failure) {
-        return RunOutcome{failure.status(), failure.what(), {}};
+        RunOutcome outcome;
+        outcome.status = failure.status();
+        outcome.message = failure.what();
+        return outcome;
     }
     return runAnalysis(names);
 }

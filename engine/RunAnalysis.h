@@ -1,6 +1,7 @@
 #pragma once
 // One analysis run from its file names to its status: the entry point of the engine library
 // and the command-line runner both run through here.
+#include "engine/CapacityAnalysis.h"
 #include "engine/RunFiles.h"
 
 #include <cstdint>
@@ -15,8 +16,11 @@ inline constexpr int32_t RunRequestCode = 10;
 struct RunOutcome
 {
     int32_t status = 0;
-    std::string message; // failure message of statuses 11 and up (empty otherwise)
-    std::string title;   // project title, trailing blanks dropped (empty when not read)
+    std::string message;     // failure message of statuses 11 and up (empty otherwise)
+    std::string title;       // project title, trailing blanks dropped (empty when not read)
+    bool si = false;         // units of the summary figures (the project's units)
+    bool lrfd = false;       // factored (LRFD) rather than allowable (ASD) capacities
+    AnalysisSummary summary; // final rows of the cases analysed before the run ended
 };
 
 // Runs one analysis with the given files; the time block shows analysisTime.

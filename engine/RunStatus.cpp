@@ -15,6 +15,8 @@ const char* describeRunStatus(int32_t status)
         return "the tip depth lies beyond the soil profile; the run stopped early";
     case StatusDesignLoadNotReached:
         return "the design load is not reached within the soil profile";
+    case StatusProfileBeyondTables:
+        return "the soil profile reaches deeper than 503 ft (153.3 m); the run was refused";
     case StatusNamesFileMissing:
         return "the names file is missing or cannot be read";
     case StatusNamesFileIncomplete:

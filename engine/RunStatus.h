@@ -4,14 +4,18 @@
 namespace korva {
 
 // Status of one analysis run, as returned by IKORVA and by the command-line runner.
-// 0, 1, 2, 4 and 7 are the analysis' own outcomes; 11 and up are input and file failures, each
-// with a message naming the file and, where known, the line.
+// 0, 1, 2, 4, 7 and 8 are the analysis' own outcomes; 11 and up are input and file failures,
+// each with a message naming the file and, where known, the line.
 enum RunStatus : int32_t {
     StatusNormal = 0,
     StatusBadRequest = 1,
     StatusTzBeyondProfile = 2,
     StatusQwBeyondProfile = 4,
     StatusDesignLoadNotReached = 7,
+    // The soil profile, with the ignored bottom portion and the bell, reaches deeper than the
+    // 503-ft per-depth tables: the run is refused before any slice is stored, with a message in
+    // the report and the run notes.
+    StatusProfileBeyondTables = 8,
     // The names file is missing or cannot be read.
     StatusNamesFileMissing = 11,
     // The names file ends before its tenth line, or one of its lines cannot be read.
