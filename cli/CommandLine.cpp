@@ -4,6 +4,7 @@
 #include "engine/RunAnalysis.h"
 #include "engine/RunFiles.h"
 #include "engine/RunStatus.h"
+#include "engine/RunSummary.h"
 
 #include <filesystem>
 #include <system_error>
@@ -13,8 +14,9 @@ namespace {
 
 constexpr const char* HelpText =
     R"(Usage:
-  korva run PROJECT.kv8d    analyse a project data file
-  korva --help              show this text
+  korva run PROJECT.kv8d          analyse a project data file
+  korva run --json PROJECT.kv8d   the same, with the results as one JSON document
+  korva --help                    show this text
 
 korva run analyses the project exactly as the desktop program does, without a names file.
 The run's files are named after the project file, in its folder:
@@ -23,13 +25,30 @@ The run's files are named after the project file, in its folder:
 The scratch files (.kv8w, .kv8t, .kv8q, .kv8l and TZDIAM.DAT) are removed after the run;
 CHART.DAT, TZDATA.DAT and ROCKMSG.DAT are work files written in the project's folder.
 
-The run's status is printed in words with the path of the report.
+After the run, korva run prints the status in words, the path of the report and one line per
+analysed case: stem diameter, final shaft length, ultimate side resistance QS, ultimate base
+resistance QB (the shaft weight WT in uplift), total ultimate resistance QU, and the allowable
+load QDN (ASD) or the factored capacity LRFD QU (LRFD), in the project's units (ft and tons,
+or m and kN). A case whose design load was not reached shows its last computed length.
+
+With --json nothing but one JSON document is written to standard output (messages go to
+standard error):
+  {"project": "...", "title": "...", "report": "...", "message": "...",
+   "status": 0, "units": "English" | "SI", "design": "ASD" | "LRFD",
+   "loading": "compression" | "uplift",
+   "cases": [{"case": 1, "diameter": 3, "baseDiameter": 3, "finalLengthReached": true,
+              "length": 30, "QS": ..., "QB": ..., "QU": ..., "allowable" | "factored": ...}]}
+In uplift "QB" holds the effective weight WT of the shaft. "report" is null when no report
+was written, "message" is null unless the run failed on its input or files; "length" and the
+capacities are missing for a case without capacity rows.
+
 Exit code: 0 when the status is 0, 1 for any other status, 2 for a command line not understood.
 Status values:
   0  the analysis ran to its end
   2  a t-z curve depth lies beyond the soil profile (the run stopped early)
   4  the tip depth lies beyond the soil profile (the run stopped early)
   7  the design load is not reached within the soil profile
+  8  the soil profile reaches deeper than 503 ft (153.3 m) and the run was refused
   13 the project data file is missing or cannot be read
   14 an output file cannot be created
   15 the project data file has a format error (line and value are named)
@@ -45,7 +64,42 @@ void removeScratchFiles(const RunFileNames& names)
     }
 }
 
-int runProject(const std::string& projectArgument, std::ostream& out, std::ostream& err)
+// A JSON string: quotes, backslashes and control characters escaped.
+std::string jsonString(const std::string& text)
+{
+    std::string json = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        case '\r':
+            json += "\\r";
+            break;
+        case '\t':
+            json += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                constexpr const char* hex = "0123456789abcdef";
+                json += "\\u00";
+                json += hex[(c >> 4) & 0xf];
+                json += hex[c & 0xf];
+            } else {
+                json += c;
+            }
+        }
+    }
+    return json + "\"";
+}
+
+int runProject(const std::string& projectArgument, bool json, std::ostream& out, std::ostream& err)
 {
     std::error_code error;
     std::filesystem::path project = std::filesystem::absolute(projectArgument, error);
@@ -55,15 +109,31 @@ int runProject(const std::string& projectArgument, std::ostream& out, std::ostre
 
     const RunOutcome outcome = runAnalysis(names);
     removeScratchFiles(names);
-
-    out << "Project: " << names.projectData.string() << '\n';
-    if (!outcome.title.empty())
-        out << "Title:   " << outcome.title << '\n';
-    out << "Status " << outcome.status << ": " << describeRunStatus(outcome.status) << '\n';
+    const bool reportWritten = std::filesystem::exists(names.report, error);
+    const SummaryUnits units{outcome.si, outcome.lrfd, outcome.uplift};
     if (!outcome.message.empty())
         err << "korva: " << outcome.message << '\n';
-    if (std::filesystem::exists(names.report, error))
-        out << "Report:  " << names.report.string() << '\n';
+
+    if (json) {
+        // The run summary's document, with the project, report and message in front.
+        const std::string document = runSummaryJson(outcome.summary, units, outcome.status);
+        out << "{\"project\": " << jsonString(names.projectData.string())
+            << ", \"title\": " << jsonString(outcome.title)
+            << ", \"report\": " << (reportWritten ? jsonString(names.report.string()) : "null")
+            << ", \"message\": " << (outcome.message.empty() ? "null" : jsonString(outcome.message))
+            << ", " << document.substr(1);
+    } else {
+        out << "Project: " << names.projectData.string() << '\n';
+        if (!outcome.title.empty())
+            out << "Title:   " << outcome.title << '\n';
+        out << "Status " << outcome.status << ": " << describeRunStatus(outcome.status) << '\n';
+        if (reportWritten)
+            out << "Report:  " << names.report.string() << '\n';
+        const std::string text = runSummaryText(outcome.summary, units, outcome.status);
+        // The summary's closing status line repeats the status shown above.
+        const std::size_t statusLine = text.rfind("status ");
+        out << (statusLine == std::string::npos ? text : text.substr(0, statusLine));
+    }
     return outcome.status == StatusNormal ? ExitSuccess : ExitRunStatus;
 }
 
@@ -75,8 +145,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << HelpText;
         return ExitSuccess;
     }
-    if (args.size() == 2 && args[0] == "run")
-        return runProject(args[1], out, err);
+    if (args.size() == 2 && args[0] == "run" && args[1] != "--json")
+        return runProject(args[1], false, out, err);
+    if (args.size() == 3 && args[0] == "run" && (args[1] == "--json") != (args[2] == "--json"))
+        return runProject(args[1] == "--json" ? args[2] : args[1], true, out, err);
     err << "korva: command not understood\n" << HelpText;
     return ExitUsage;
 }

@@ -146,6 +146,7 @@ RunOutcome runAnalysis(const RunFileNames& names, const std::tm& analysisTime)
         outcome.title = trimmedTitle(run->deck.title);
         outcome.si = run->deck.isSI();
         outcome.lrfd = run->deck.NLRFD == 1;
+        outcome.uplift = run->deck.KCYCL == 2;
         outcome.summary = std::move(run->summary);
     } catch (const RunFailure& failure) {
         outcome.status = failure.status();

@@ -20,6 +20,7 @@ struct RunOutcome
     std::string title;       // project title, trailing blanks dropped (empty when not read)
     bool si = false;         // units of the summary figures (the project's units)
     bool lrfd = false;       // factored (LRFD) rather than allowable (ASD) capacities
+    bool uplift = false;     // the base column of the summary holds the shaft weight WT
     AnalysisSummary summary; // final rows of the cases analysed before the run ended
 };
 

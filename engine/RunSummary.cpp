@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <system_error>
 
 namespace korva {
 
@@ -14,6 +15,17 @@ std::string number(float value)
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+// A figure for a person: fixed decimals, "." whatever the locale.
+std::string fixed(float value, int decimals)
+{
+    if (!std::isfinite(value))
+        return "n/a";
+    char buffer[48];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("n/a");
 }
 
 float capacity(const CaseSummary& c, bool lrfd)
@@ -30,16 +42,17 @@ std::string runSummaryText(const AnalysisSummary& summary, SummaryUnits units, i
     std::string text;
     for (const CaseSummary& c : summary.cases) {
         std::string line = "case " + std::to_string(c.caseNumber) + ": diameter " +
-                           number(c.stemDiameter) + " " + length;
+                           fixed(c.stemDiameter, 2) + " " + length;
         if (!c.hasRows) {
             text += line + ", no capacity rows (profile too shallow)\n";
             continue;
         }
-        line += ", length " + number(c.finalRow.length) + " " + length +
+        line += ", length " + fixed(c.finalRow.length, 2) + " " + length +
                 (c.reachedFinal ? "" : " (design load not reached)") + ", QS " +
-                number(c.finalRow.qs) + ", QB " + number(c.finalRow.qb) + ", QU " +
-                number(c.finalRow.qu) + (units.lrfd ? ", factored " : ", allowable ") +
-                number(capacity(c, units.lrfd)) + " " + force + "\n";
+                fixed(c.finalRow.qs, 1) + (units.uplift ? ", WT " : ", QB ") +
+                fixed(c.finalRow.qb, 1) + ", QU " + fixed(c.finalRow.qu, 1) +
+                (units.lrfd ? ", factored " : ", allowable ") + fixed(capacity(c, units.lrfd), 1) +
+                " " + force + "\n";
         text += line;
     }
     text += "status " + std::to_string(status) + "\n";
@@ -50,7 +63,8 @@ std::string runSummaryJson(const AnalysisSummary& summary, SummaryUnits units, i
 {
     std::string json = "{\"status\": " + std::to_string(status) + ", \"units\": \"" +
                        (units.si ? "SI" : "English") + "\", \"design\": \"" +
-                       (units.lrfd ? "LRFD" : "ASD") + "\", \"cases\": [";
+                       (units.lrfd ? "LRFD" : "ASD") + "\", \"loading\": \"" +
+                       (units.uplift ? "uplift" : "compression") + "\", \"cases\": [";
     bool first = true;
     for (const CaseSummary& c : summary.cases) {
         json += first ? "" : ", ";

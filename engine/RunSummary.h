@@ -12,10 +12,11 @@ struct SummaryUnits
 {
     bool si = false;
     bool lrfd = false;
+    bool uplift = false; // the base column holds the shaft weight WT
 };
 
-// One line per case for a person at a terminal: diameter, final length, QS, QB, QU and the
-// allowable (ASD, QDN) or factored (LRFD QU) capacity, in the project's units.
+// One line per case for a person at a terminal: diameter, final length, QS, QB (WT in uplift), QU
+// and the allowable (ASD, QDN) or factored (LRFD QU) capacity, in the project's units.
 std::string runSummaryText(const AnalysisSummary& summary, SummaryUnits units, int32_t status);
 
 // The same as one JSON document (numbers with "." whatever the locale; non-finite values are

@@ -146,13 +146,14 @@ TEST(RunSummary, OneLinePerCaseAndJson)
     const CaseSummary& first = a.summary.cases[0];
     EXPECT_EQ(first.finalRow.length, 30.0f);
     const std::string text = runSummaryText(a.summary, {false, false}, a.status);
-    EXPECT_NE(text.find("case 1: diameter 3 ft, length 30 ft, QS "), std::string::npos);
+    EXPECT_NE(text.find("case 1: diameter 3.00 ft, length 30.00 ft, QS "), std::string::npos);
     EXPECT_NE(text.find(" allowable "), std::string::npos);
     EXPECT_NE(text.find("status 0"), std::string::npos);
     const std::string json = runSummaryJson(a.summary, {false, false}, a.status);
-    EXPECT_EQ(
-        json.rfind("{\"status\": 0, \"units\": \"English\", \"design\": \"ASD\", \"cases\": [", 0),
-        0u);
+    EXPECT_EQ(json.rfind("{\"status\": 0, \"units\": \"English\", \"design\": \"ASD\", "
+                         "\"loading\": \"compression\", \"cases\": [",
+                         0),
+              0u);
     EXPECT_NE(json.find("\"case\": 2, \"diameter\": 3.5"), std::string::npos);
     EXPECT_EQ(json.find("nan"), std::string::npos);
     const Analysed si = analyse("clay_lrfd_si.kv8d");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace korva::cli {
@@ -48,6 +49,62 @@ TEST(CommandLine, RunAnalysesTheProjectBesideItAndRemovesTheScratchFiles)
         EXPECT_FALSE(fs::exists(folder / removed)) << removed;
 }
 
+TEST(CommandLine, RunPrintsOneSummaryLinePerCase)
+{
+    test::TempFolder folder{"korva cli test"};
+    const fs::path project = folder / "sand.kv8d";
+    fs::copy_file(fs::path(KORVA_TEST_DATA) / "engine" / "sand_asd_english.kv8d", project);
+
+    const Invocation run = invoke({"run", project.string()});
+    EXPECT_EQ(run.exitCode, ExitSuccess) << run.err;
+    // Diameters 3 and 3.5 ft, proposed length 30 ft, ASD: allowable capacity QDN.
+    for (const char* caseLine : {"case 1: diameter 3.00 ft, length 30.00 ft, QS ",
+                                 "case 2: diameter 3.50 ft, length 30.00 ft, QS "}) {
+        const std::size_t at = run.out.find(caseLine);
+        ASSERT_NE(at, std::string::npos) << run.out;
+        const std::string line = run.out.substr(at, run.out.find('\n', at) - at);
+        EXPECT_NE(line.find(", QB "), std::string::npos) << line;
+        EXPECT_NE(line.find(", QU "), std::string::npos) << line;
+        EXPECT_NE(line.find(", allowable "), std::string::npos) << line;
+        EXPECT_TRUE(line.ends_with(" tons")) << line;
+    }
+    EXPECT_EQ(run.out.find("status 0"), std::string::npos) << "status shown twice";
+}
+
+TEST(CommandLine, JsonRunWritesOnlyOneDocumentToStandardOutput)
+{
+    test::TempFolder folder{"korva cli test"};
+    const fs::path project = folder / "say \"clay\".kv8d";
+    fs::copy_file(fs::path(KORVA_TEST_DATA) / "engine" / "clay_lrfd_si.kv8d", project);
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"run", "--json", project.string()},
+          {"run", project.string(), "--json"}}) {
+        const Invocation run = invoke(args);
+        EXPECT_EQ(run.exitCode, ExitSuccess) << run.err;
+        const std::string& json = run.out;
+        EXPECT_TRUE(json.starts_with("{\"project\": \"")) << json;
+        EXPECT_TRUE(json.ends_with("]}\n")) << json;
+        EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1) << json;
+        EXPECT_NE(json.find("say \\\"clay\\\".kv8d\""), std::string::npos) << "quotes escaped";
+        EXPECT_NE(json.find("\"title\": \"Stiff clay, SI units, LRFD\""), std::string::npos);
+        EXPECT_NE(json.find(".kv8o\", \"message\": null, \"status\": 0, \"units\": \"SI\", "
+                            "\"design\": \"LRFD\", \"loading\": \"compression\", \"cases\": "
+                            "[{\"case\": 1, \"diameter\": 0.9"),
+                  std::string::npos)
+            << json;
+        EXPECT_NE(json.find("\"factored\": "), std::string::npos);
+        EXPECT_EQ(json.find("Status"), std::string::npos);
+    }
+
+    const Invocation missing = invoke({"run", "--json", (folder / "none.kv8d").string()});
+    EXPECT_EQ(missing.exitCode, ExitRunStatus);
+    EXPECT_NE(missing.out.find(".kv8o\", \"message\": \"Project data file "), std::string::npos)
+        << missing.out;
+    EXPECT_NE(missing.out.find("\"status\": 13, "), std::string::npos);
+    EXPECT_NE(missing.out.find("\"cases\": []}"), std::string::npos);
+}
+
 TEST(CommandLine, FailedRunExitsNonZeroWithTheMessageOnStandardError)
 {
     test::TempFolder folder{"korva cli test"};
@@ -70,8 +127,13 @@ TEST(CommandLine, HelpAndUsage)
     const Invocation help = invoke({"--help"});
     EXPECT_EQ(help.exitCode, ExitSuccess);
     EXPECT_NE(help.out.find("korva run PROJECT.kv8d"), std::string::npos);
-    for (const std::vector<std::string>& wrong :
-         {std::vector<std::string>{}, {"run"}, {"walk", "x.kv8d"}, {"run", "a", "b"}}) {
+    EXPECT_NE(help.out.find("korva run --json PROJECT.kv8d"), std::string::npos);
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{},
+                                                  {"run"},
+                                                  {"walk", "x.kv8d"},
+                                                  {"run", "a", "b"},
+                                                  {"run", "--json"},
+                                                  {"run", "--json", "--json"}}) {
         const Invocation usage = invoke(wrong);
         EXPECT_EQ(usage.exitCode, ExitUsage);
         EXPECT_NE(usage.err.find("command not understood"), std::string::npos);
