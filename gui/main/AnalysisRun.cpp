@@ -75,7 +75,10 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
     try {
         host.SaveProject();
     } catch (const std::exception&) {
+        // The file on disk no longer holds the project on screen: analysing it would report
+        // results of other data, so the run ends here.
         host.ShowInformation(RunMessages::SaveFailed);
+        return RunOutcome::NotStarted;
     }
     if (!host.FileSaved() || HasDefaultProjectName(host.ProjectFileName()) || !host.CheckData())
         return RunOutcome::NotStarted;

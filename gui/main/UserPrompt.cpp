@@ -23,7 +23,7 @@ QStringList SaveDialogFilters()
 UserPrompt::Answer DialogPrompt::AskSaveChanges()
 {
     const auto button = QMessageBox::question(
-        fParent, QApplication::applicationDisplayName(), "Do you want to save any changes?",
+        fParent, ApplicationTitle, "Do you want to save any changes?",
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
@@ -34,17 +34,17 @@ UserPrompt::Answer DialogPrompt::AskSaveChanges()
 
 void DialogPrompt::Information(const QString& text)
 {
-    QMessageBox::information(fParent, QApplication::applicationDisplayName(), text);
+    QMessageBox::information(fParent, ApplicationTitle, text);
 }
 
 void DialogPrompt::Warning(const QString& text)
 {
-    QMessageBox::warning(fParent, QApplication::applicationDisplayName(), text);
+    QMessageBox::warning(fParent, ApplicationTitle, text);
 }
 
 void DialogPrompt::Error(const QString& text)
 {
-    QMessageBox::critical(fParent, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(fParent, ApplicationTitle, text);
 }
 
 QString DialogPrompt::OpenFileName(const QString& folder, const QStringList& filters,

@@ -2,13 +2,14 @@
 // results. An optional first argument names a project data file to open.
 #include "gui/main/Main.h"
 #include "gui/main/ProgramDataDocument.h"
+#include "gui/main/ToolBarIcons.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Korva 2017");
+    QApplication::setWindowIcon(korva::gui::ToolBarIcon(korva::gui::ToolBarGlyph::SoilProfile));
 
     korva::gui::TMainForm form(std::make_unique<korva::gui::ProgramDataStore>());
     form.show();

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace korva::gui;
@@ -365,6 +366,48 @@ class MainFormTest : public QObject
         QCOMPARE(Form().WordProcessor(), QString("my-editor --new-window"));
         QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), project);
         QCOMPARE(Form().CurDir(), fWork->path());
+    }
+
+    void toolBarHintsAndWindowMenu()
+    {
+        const QStringList hints{"New File",
+                                "Open File",
+                                "Save File",
+                                "Title",
+                                "Drilled Shaft Properties",
+                                "Soil Layer Data",
+                                "Factor of Safety (ASD)",
+                                "Run Data File",
+                                "View Output",
+                                "View Soil Profile",
+                                "3D View",
+                                "Combined Plot (Ultimate)",
+                                "Combined Plot (LRFD/ASD)",
+                                "Load vs. Settlement",
+                                "t-z curves",
+                                "Q-w curves"};
+        QStringList shown;
+        for (QAction* action : Form().findChild<QToolBar*>("ToolBar")->actions())
+            if (!action->isSeparator())
+                shown << action->toolTip();
+        QCOMPARE(shown, hints);
+
+        // The Window menu lists the open child windows by caption.
+        Form().OpenFile(Example("Example.kv8d"), 1);
+        Form().CompRunClick();
+        Form().UpdateWindowMenu();
+        QVERIFY(!Form().Command("Window0")->isVisible());
+        Form().ShowGraph(Form().Graphs().pltSkin);
+        Form().ShowGraph(Form().Graphs().pltTip);
+        Form().ShowGraph(Form().Graphs().pltSkin); // exists once only
+        QCOMPARE(Form().MdiArea()->subWindowList().size(), 2);
+        Form().UpdateWindowMenu();
+        QVERIFY(Form().Command("Window0")->isVisible());
+        QVERIFY(Form().Command("Window1")->isVisible());
+        QVERIFY(!Form().Command("Window2")->isVisible());
+        QVERIFY(Form().Command("Window0")->text().startsWith("Ultimate Skin Friction vs Depth"));
+        Form().Command("Window0")->trigger();
+        QCOMPARE(Form().MdiArea()->activeSubWindow(), Form().MdiArea()->subWindowList()[0]);
     }
 
     void exceptionInCommandIsShown()

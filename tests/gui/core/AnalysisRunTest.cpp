@@ -147,6 +147,16 @@ TEST_F(AnalysisRunTest, SaveFailureIsReportedAndRunStopsUnderDefaultName)
     EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving"});
 }
 
+TEST_F(AnalysisRunTest, SaveFailureOfNamedProjectDoesNotAnalyseTheOldFile)
+{
+    FakeHost host = SavedProject();
+    host.onSave = [](FakeHost&) { throw std::runtime_error("read-only"); };
+    AnalysisRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
+    EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving"});
+    EXPECT_FALSE(fs::exists(folder / "pier.kv8o"));
+}
+
 TEST_F(AnalysisRunTest, RefusedProfileDoesNotRun)
 {
     FakeHost host = SavedProject();
