@@ -329,6 +329,25 @@ class MainFormTest : public QObject
         QCOMPARE(Form().Project().ComputationMethod(), 2);
     }
 
+    void designChartItemsFollowTheSettlements()
+    {
+        const QString project = Work("DesignCharts.kv8d");
+        QVERIFY(QFile::copy(QString(KORVA_TEST_DATA) + "/gui/DesignCharts.kv8d", project));
+        Form().OpenFile(project, 1);
+        QVERIFY2(fPrompt->informations.isEmpty(), qPrintable(fPrompt->informations.join("|")));
+        Form().UpdateGraphicsMenu();
+        QCOMPARE(Form().Command("GraphChart1")->text(), QString("Design Chart (0.1-in movement)"));
+        QCOMPARE(Form().Command("GraphChart3")->text(), QString("Design Chart (0.5-in movement)"));
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(Form().Command(QString("GraphChart%1").arg(i))->isVisible(), i <= 3);
+        QVERIFY(!Enabled("GraphChart1")); // no results yet
+        Form().UpdateDataMenu();
+        QVERIFY(Form().Command("DataDesignCharts")->isChecked());
+        QVERIFY(!Form().Command("DataMultipleLengths")->isChecked());
+        QCOMPARE(Form().Command("GraphCombine")->text(),
+                 QString("Combined Plots vs Depth (Initial Diameter)"));
+    }
+
     void textEditorStartsWithPathAsOneArgument()
     {
         QDir(fWork->path()).mkdir("with blank");

@@ -39,7 +39,10 @@ class ResultSnapshotsTest : public QObject
         QDir(folder).removeRecursively();
         QVERIFY(QDir().mkpath(folder + "/project"));
         const QString project = folder + "/project/" + example + ".kv8d";
-        QVERIFY(QFile::copy(QString(KORVA_EXAMPLES) + "/" + example + ".kv8d", project));
+        QString source = QString(KORVA_EXAMPLES) + "/" + example + ".kv8d";
+        if (!QFileInfo::exists(source))
+            source = QString(KORVA_TEST_DATA) + "/gui/" + example + ".kv8d";
+        QVERIFY(QFile::copy(source, project));
 
         auto prompt = std::make_unique<ScriptedPrompt>();
         ScriptedPrompt& answers = *prompt;
@@ -86,6 +89,19 @@ class ResultSnapshotsTest : public QObject
     void englishSand() { Snapshot("Example"); }
     void siSandOverClay() { Snapshot("SiSandOverClay"); }
     void clayDesignLoad() { Snapshot("ClaySite"); }
+    void rockAndIntermediateLayers()
+    {
+        Snapshot("StrongRockSocketSideAndBase");
+        Snapshot("WeakRockSocketBelowClay");
+        Snapshot("DecomposedRockBelowSand");
+        Snapshot("GravellySandBelowSand");
+        Snapshot("ClayShaleBelowClay");
+    }
+    void multipleLengthsAndDesignCharts()
+    {
+        Snapshot("MultipleLengthsSand");
+        Snapshot("DesignCharts");
+    }
     void storedResults()
     {
         Snapshot("Example", QString(KORVA_TEST_DATA) + "/results/soil_tip_full.kv8p");
