@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "engine/CapacityAnalysis.h"
-#include "engine/CoefficientEstimates.h"
-#include "engine/DeckRecordReader.h"
-#include "engine/InputDeckReader.h"
-#include "engine/InputEcho.h"
-#include "engine/ReportLayerBlock.h"
+#include "TempFolder.h"
+#include "engine/ProgramVersion.h"
+#include "engine/RunAnalysis.h"
+#include "engine/RunFiles.h"
 #include "engine/RunStatus.h"
 #include "engine/RunSummary.h"
 
@@ -18,48 +17,53 @@ using namespace korva;
 
 namespace {
 
-const std::filesystem::path DataFolder = std::filesystem::path(KORVA_TEST_DATA) / "engine";
+namespace fs = std::filesystem;
 
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+const fs::path DataFolder = fs::path(KORVA_TEST_DATA) / "engine";
 
 struct Analysed
 {
     std::string report;
     std::string runNotes;
-    int32_t status = 0;
-    AnalysisSummary summary;
+    RunOutcome outcome;
 };
 
-// Reads a project, writes its input echo and analyses its cases: the report from the title
-// down, without the heading of the entry routine.
-Analysed analyse(const std::string& project)
+// Replaces the rest of every line that starts with label by "<masked>".
+std::string masked(std::string text, const std::string& label)
 {
-    std::ifstream deckFile(DataFolder / project);
-    DeckRecordReader reader(deckFile, project);
-    std::ostringstream report, notes, tz;
-    InputDeck deck;
-    readInputDeck(reader, DeckEchoTargets{report, notes, tz}, deck);
-    writeFactorOfSafetyEcho(report, deck);
-    const LayerEstimates estimates = estimateLayerCoefficients(deck);
-    writeSoilInformation(report, deck, estimates, {deck.isSI(), deck.NLRFD == 1});
-    writeShaftEcho(report, deck);
-    writeMultipleLengthEcho(report, deck);
-    writeDesignChartEcho(report, deck);
-    writeResultsHeading(report);
-    const std::filesystem::path rock =
-        std::filesystem::temp_directory_path() / ("korva-rock-" + project + ".DAT");
-    AnalysisOutputs outputs{report, notes, rock};
+    for (std::size_t at = text.find(label); at != std::string::npos;
+         at = text.find(label, at + 1)) {
+        if (at != 0 && text[at - 1] != '\n')
+            continue;
+        const std::size_t end = text.find('\n', at);
+        const std::size_t from = at + label.size();
+        text.replace(from, (end == std::string::npos ? text.size() : end) - from, "<masked>");
+    }
+    return text;
+}
+
+// The whole report as a person sees it, with the lines that depend on the machine and the
+// clock masked: the folder of the project and the date and time of the run.
+std::string comparable(const std::string& report)
+{
+    return masked(masked(report, "     Path to file locations      : "), "               Date:  ");
+}
+
+// Runs a project of the test data through the engine as the command line does, in a folder
+// of its own.
+Analysed analyse(const std::string& project, const std::string& deckText = {})
+{
+    test::TempFolder folder{"korva golden"};
+    const fs::path file = folder / project;
+    if (deckText.empty())
+        fs::copy_file(DataFolder / project, file);
+    else
+        test::writeText(file, deckText);
+    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
     Analysed result;
-    result.status = runCapacityAnalysis(deck, estimates, outputs, result.summary, {});
-    std::filesystem::remove(rock);
-    result.report = report.str();
-    result.runNotes = notes.str();
+    result.outcome = runAnalysis(names);
+    result.report = test::readText(names.report);
+    result.runNotes = test::readText(names.runNotes);
     return result;
 }
 
@@ -79,14 +83,14 @@ TEST_P(CapacityReportGolden, MatchesReviewedReport)
 {
     const GoldenCase& c = GetParam();
     const Analysed a = analyse(c.project);
-    EXPECT_EQ(a.status, c.status);
-    const std::filesystem::path golden =
-        DataFolder / (std::filesystem::path(c.project).stem().string() + ".report");
+    EXPECT_EQ(a.outcome.status, c.status) << a.outcome.message;
+    const fs::path golden = DataFolder / (fs::path(c.project).stem().string() + ".report");
+    const std::string report = comparable(a.report);
     if (std::getenv("KORVA_UPDATE_GOLDEN")) {
-        std::ofstream(golden, std::ios::binary) << a.report;
+        std::ofstream(golden, std::ios::binary) << report;
         GTEST_SKIP() << "golden file rewritten";
     }
-    EXPECT_EQ(a.report, readFile(golden)) << c.project;
+    EXPECT_EQ(report, test::readText(golden)) << c.project;
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, CapacityReportGolden,
@@ -98,6 +102,16 @@ INSTANTIATE_TEST_SUITE_P(Projects, CapacityReportGolden,
                                            GoldenCase{"design_load_not_reached.kv8d",
                                                       StatusDesignLoadNotReached}));
 
+TEST(CapacityReport, MaskingKeepsEverythingButTheFolderAndTheClock)
+{
+    const std::string report = "     Path to file locations      : /home/a/\n"
+                               "               Date:  May 1, 2024     Time:  10:00:00\n"
+                               "  Date:  stays\n";
+    EXPECT_EQ(comparable(report), "     Path to file locations      : <masked>\n"
+                                  "               Date:  <masked>\n"
+                                  "  Date:  stays\n");
+}
+
 TEST(CapacityReport, DesignLoadNeverReachedEndsWithNeedAnotherSoilLayer)
 {
     const Analysed a = analyse("design_load_not_reached.kv8d");
@@ -105,6 +119,8 @@ TEST(CapacityReport, DesignLoadNeverReachedEndsWithNeedAnotherSoilLayer)
     ASSERT_GE(a.report.size(), last.size());
     EXPECT_EQ(a.report.substr(a.report.size() - last.size()), last);
     EXPECT_NE(a.runNotes.find(last), std::string::npos);
+    EXPECT_EQ(a.outcome.summary.cases.size(), 1u);
+    EXPECT_FALSE(a.outcome.summary.cases[0].reachedFinal);
 }
 
 TEST(CapacityReport, NoNonFiniteNumberReachesTheReport)
@@ -116,47 +132,45 @@ TEST(CapacityReport, NoNonFiniteNumberReachesTheReport)
     }
 }
 
-TEST(CapacityReport, ProfileDeeperThanTablesIsRefused)
+TEST(CapacityReport, ProfileDeeperThanTablesIsRefusedWithStatus8)
 {
     const std::string deck = "Deep profile\n1 \n2 1 1 5 1 2 0 0 0 0 0\n3 0 0 0 5 1 4000000\n"
                              "1 10 30 2.5 3\n1 520 \n0.0 120 34 0 30 0 0 1 1 \n"
                              "0.0 120 34 0 30 0 0 1 1 \n2 \n0 0 \n";
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "korva-deep.kv8d";
-    std::ofstream(file) << deck;
-    std::ifstream in(file);
-    DeckRecordReader reader(in, "deep");
-    std::ostringstream report, notes, tz;
-    InputDeck d;
-    readInputDeck(reader, DeckEchoTargets{report, notes, tz}, d);
-    const std::filesystem::path rock = std::filesystem::temp_directory_path() / "korva-deep.DAT";
-    AnalysisOutputs outputs{report, notes, rock};
-    AnalysisSummary summary;
-    EXPECT_EQ(runCapacityAnalysis(d, estimateLayerCoefficients(d), outputs, summary, {}),
-              StatusProfileBeyondTables);
-    EXPECT_NE(report.str().find("DEEPER THAN 503 FT"), std::string::npos);
-    EXPECT_NE(notes.str().find("DEEPER THAN 503 FT"), std::string::npos);
-    std::filesystem::remove(file);
-    std::filesystem::remove(rock);
+    const Analysed a = analyse("deep.kv8d", deck);
+    EXPECT_EQ(a.outcome.status, StatusProfileBeyondTables);
+    EXPECT_EQ(a.outcome.status, 8);
+    EXPECT_NE(a.report.find("DEEPER THAN 503 FT"), std::string::npos);
+    EXPECT_NE(a.runNotes.find("DEEPER THAN 503 FT"), std::string::npos);
+    EXPECT_TRUE(a.outcome.summary.cases.empty());
 }
 
 TEST(RunSummary, OneLinePerCaseAndJson)
 {
     const Analysed a = analyse("sand_asd_english.kv8d");
-    ASSERT_EQ(a.summary.cases.size(), 2u); // diameters 3 and 3.5 ft
-    const CaseSummary& first = a.summary.cases[0];
+    const AnalysisSummary& summary = a.outcome.summary;
+    ASSERT_EQ(summary.cases.size(), 2u); // diameters 3 and 3.5 ft
+    const CaseSummary& first = summary.cases[0];
     EXPECT_EQ(first.finalRow.length, 30.0f);
-    const std::string text = runSummaryText(a.summary, {false, false}, a.status);
+    const std::string text = runSummaryText(summary, {false, false, false}, a.outcome.status);
     EXPECT_NE(text.find("case 1: diameter 3.00 ft, length 30.00 ft, QS "), std::string::npos);
     EXPECT_NE(text.find(" allowable "), std::string::npos);
     EXPECT_NE(text.find("status 0"), std::string::npos);
-    const std::string json = runSummaryJson(a.summary, {false, false}, a.status);
+    const std::string json = runSummaryJson(summary, {false, false, false}, a.outcome.status);
     EXPECT_EQ(json.rfind("{\"status\": 0, \"units\": \"English\", \"design\": \"ASD\", "
                          "\"loading\": \"compression\", \"cases\": [",
                          0),
               0u);
     EXPECT_NE(json.find("\"case\": 2, \"diameter\": 3.5"), std::string::npos);
     EXPECT_EQ(json.find("nan"), std::string::npos);
+
     const Analysed si = analyse("clay_lrfd_si.kv8d");
-    EXPECT_NE(runSummaryJson(si.summary, {true, true}, si.status).find("\"factored\": "),
+    EXPECT_TRUE(si.outcome.si && si.outcome.lrfd);
+    EXPECT_NE(runSummaryJson(si.outcome.summary, {true, true, false}, 0).find("\"factored\": "),
+              std::string::npos);
+
+    const Analysed uplift = analyse("uplift_clay.kv8d");
+    EXPECT_TRUE(uplift.outcome.uplift);
+    EXPECT_NE(runSummaryText(uplift.outcome.summary, {false, false, true}, 0).find(", WT "),
               std::string::npos);
 }
