@@ -601,8 +601,11 @@ bool TMainForm::AskToSave()
     case UserPrompt::Answer::No:
         return true;
     case UserPrompt::Answer::Yes:
+        // Go on only when the project really was written: a cancelled Save As leaves the
+        // changes unsaved, also for a project read from an older layout.
+        filesaved = true;
         FileSaveClick();
-        return !HasDefaultProjectName(fProject->FileName());
+        return filesaved && !HasDefaultProjectName(fProject->FileName()) && !GetDataChanged();
     }
     return false;
 }

@@ -265,6 +265,13 @@ class MainFormTest : public QObject
         Form().FileSaveClick();
         QCOMPARE(fPrompt->saveSuggestions, QStringList{"legacy.kv8d"});
         QCOMPARE(fPrompt->saveTitles, QStringList{"Save Legacy.kvd As"});
+
+        // Yes to the question with the Save As cancelled keeps the unsaved project.
+        Form().SetDataChanged(true);
+        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Yes);
+        Form().FileNewClick();
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), old);
+        QVERIFY(Form().GetDataChanged());
     }
 
     void recentFilesInFileMenu()
