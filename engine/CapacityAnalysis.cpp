@@ -1,6 +1,7 @@
 #include "engine/CapacityAnalysis.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -156,7 +157,15 @@ struct Walk
 {
     DepthTables tables;
     std::vector<LayerTipRecord> records;
+    std::array<float, DepthTableSize> unitSide_psi{}; // slice unit side at each table index
+    std::vector<methods::LayerStrength> layerStrength;
+    float deepestSlice_ft = 0.0f;
+    float sideAboveWeakRock_tons = 0.0f;
+    bool weakRockReached = false;
 };
+
+// Unit side resistance from tons per square foot to pounds per square inch.
+constexpr float PsiPerTsf = 2000.0f / 144.0f;
 
 } // namespace
 
@@ -286,6 +295,11 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             // Depth walk in 1-ft slices from the ignored top portion down.
             Walk walk;
             walk.records.assign(static_cast<std::size_t>(layerCount), LayerTipRecord{});
+            walk.layerStrength.assign(static_cast<std::size_t>(layerCount), {});
+            for (int i = 0; i < layerCount; ++i) {
+                walk.layerStrength[i].top_in = deck.layers[i].topDepth * 12.0f;
+                walk.layerStrength[i].bottom_in = deck.layers[i].bottomDepth * 12.0f;
+            }
             float qs = 0.0f;
             float qsLrfd = 0.0f;
             bool started = false;
@@ -312,6 +326,21 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                     }
                     qs += force;
                     qsLrfd += force * layer.phiS;
+                    const float unitSide_psi =
+                        std::isfinite(s.unitSide_tsf) ? s.unitSide_tsf * PsiPerTsf : 0.0f;
+                    if (j == 1) {
+                        walk.layerStrength[i].top_in = (z - 1.0f) * 12.0f;
+                        walk.layerStrength[i].firstSliceUnitSide_psi = unitSide_psi;
+                    }
+                    if (j == slices) {
+                        walk.layerStrength[i].bottom_in = z * 12.0f;
+                        walk.layerStrength[i].lastSliceUnitSide_psi = unitSide_psi;
+                    }
+                    walk.deepestSlice_ft = z;
+                    if (!walk.weakRockReached && layer.kindCode() == KindWeakRock) {
+                        walk.weakRockReached = true;
+                        walk.sideAboveWeakRock_tons = qs;
+                    }
                     const int index = static_cast<int>(roundHalfAway(z + bottomLength + hb));
                     if (index < 0 || index > DeepestTableIndex)
                         continue;
@@ -323,6 +352,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         (static_cast<float>(index) - hb) * geometry.stemArea_ft2 / 27.0f +
                         geometry.underreamVolume_yd3;
                     walk.tables.written[index] = true;
+                    walk.unitSide_psi[index] = unitSide_psi;
                     if (j == slices) {
                         walk.records[i].kind = layer.kindCode();
                         walk.records[i].sideResistance_tons = qs;
@@ -407,8 +437,16 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             if (!designLoadGiven && rows.reachedFinal && rows.tipLayerOfFinal >= 0 &&
                 isSoilKind(static_cast<MaterialKind>(kinds[rows.tipLayerOfFinal])))
                 curveSelector = 3;
-            writeLoadSettlementHeading(report);
+            if (!loadSettlement)
+                writeLoadSettlementHeading(report);
             if (loadSettlement) {
+                std::vector<methods::StrengthPoint> rowStrength;
+                rowStrength.reserve(rows.rows.size());
+                for (const CapacityRow& row : rows.rows) {
+                    const int index =
+                        std::clamp(static_cast<int>(row.length), 0, DeepestTableIndex);
+                    rowStrength.push_back({row.length * 12.0f, walk.unitSide_psi[index]});
+                }
                 LoadSettlementCase c;
                 c.deck = &deck;
                 c.geometry = &geometry;
@@ -432,12 +470,20 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                     rows.tipLayerBeforeFinal >= 0 ? rows.tipLayerBeforeFinal : tipLayerBeforeRows;
                 c.layerRecords = walk.records;
                 c.referenceLength_ft = state.referenceLength_ft;
+                c.layerStrength = walk.layerStrength;
+                c.rowStrength = rowStrength;
+                c.effectiveStress_psf = stressTable;
+                c.layerMidStress_psf = midStress;
+                c.deepestSliceDepth_ft = walk.deepestSlice_ft;
+                c.sideAboveWeakRock_tons = walk.sideAboveWeakRock_tons;
+                c.socketTop_ft = socketTop;
+                c.intactModulus = &state.intactModulus;
                 loadSettlement(c);
                 if (status > 0) {
                     warnings.closeRockMessages();
                     return status;
                 }
-                if (curveSelector <= 1 && !c.curveOne.empty())
+                if (!c.curveOne.empty())
                     writeCurveOnePoints(report, c.curveOne, si);
             }
             state.intactModulus.clear();

@@ -14,6 +14,8 @@
 #include "engine/LayerEstimates.h"
 #include "engine/ReportCase.h"
 #include "engine/RunStatus.h"
+#include "engine/methods/StrengthProfile.h"
+#include "engine/methods/WeakRock.h"
 
 namespace korva {
 
@@ -39,14 +41,28 @@ struct LoadSettlementCase
     int tipLayerBeforeFinal = -1;
     std::span<const LayerTipRecord> layerRecords;
     float referenceLength_ft = 0.0f; // intermediate-geomaterial reference length L
-    int* curveSelector = nullptr;    // 0 before the first case with a soil tip; kept per run
-    int32_t* status = nullptr;       // set to 2 or 4 by a curve failure
+    // Strength profiles of the t-z curves: per layer its side-resistance zone (in) with the
+    // unit side resistance of its first and last slice (psi), and per capacity row its length
+    // (in) with the unit side resistance of the slice stored at that length (psi).
+    std::span<const methods::LayerStrength> layerStrength;
+    std::span<const methods::StrengthPoint> rowStrength;
+    std::span<const float> effectiveStress_psf; // sigma'v at every whole depth 0, 1, 2 ... ft
+    std::span<const float> layerMidStress_psf;  // sigma'v at the middle of every layer
+    float deepestSliceDepth_ft = 0.0f;          // bottom of the deepest slice walked
+    float sideAboveWeakRock_tons = 0.0f; // QS down to the end of the case's first weak-rock slice
+    float socketTop_ft = 0.0f;           // top of the first layer of code 6 or 7
+    const methods::IntactModulusAverage* intactModulus = nullptr; // weak-rock running average
+    int* curveSelector = nullptr; // 0 before the first case with a soil tip; kept per run
+    int32_t* status = nullptr;    // set to 2 or 4 by a curve failure
     std::ostream* report = nullptr;
     std::ostream* runNotes = nullptr;
-    // Filled by the step: the points of curve 1 in report units, which the report lists for
-    // cases before the first soil-tip case.
+    // Filled by the step with the points of a socket curve (report units), which the case
+    // section lists after the socket table heading.
     std::vector<CurvePoint> curveOne;
 };
+// The step writes the case's load-settlement section: the additional t-z curves where they
+// apply, the "AXIAL LOAD VS SETTLEMENT CURVES" heading and the tables. Without a step the
+// analysis writes the heading alone.
 using LoadSettlementStep = std::function<void(LoadSettlementCase&)>;
 
 // One analysed case as the command-line summary shows it (report units).

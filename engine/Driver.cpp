@@ -4,35 +4,45 @@
 #include "engine/DeckRecordReader.h"
 #include "engine/InputDeckReader.h"
 #include "engine/InputEcho.h"
+#include "engine/PlotFileWriter.h"
 #include "engine/ReportLayerBlock.h"
+#include "engine/RunFiles.h"
 
 namespace korva {
-namespace {
-
-// Load-settlement of the final shaft of a case: the t-z and Q-w curves and the three
-// load-settlement curves of a soil or gravel tip, the socket routines of a rock or
-// intermediate-geomaterial tip. It fills c.curveOne with the points of curve 1 (report units),
-// which the case section lists while the curve selector is 0 or 1, may set *c.curveSelector,
-// and sets *c.status to 2 or 4 when a curve depth lies beyond the strength profile.
-// Not computed yet: the case section ends with the heading of the curves.
-void loadSettlementOfCase(AnalysisRun& /*run*/, LoadSettlementCase& /*c*/) {}
-
-// Plot records of a case: its capacity rows and, when computed, its load-settlement curves.
-// Not written yet.
-void writeCasePlotRecords(AnalysisRun& /*run*/, const LoadSettlementCase& /*c*/) {}
-
-// End of a complete run: in design-chart runs the design-chart records of the plot file and
-// the "DESIGN CHART CURVES" table of the report. Not written yet.
-void finishRun(AnalysisRun& /*run*/) {}
-
-} // namespace
-
-void finishCase(AnalysisRun& run, LoadSettlementCase& c)
+LoadSettlementOutputs loadSettlementOutputs(AnalysisRun& run)
 {
-    loadSettlementOfCase(run, c);
+    return LoadSettlementOutputs{run.report,
+                                 run.runNotes,
+                                 run.tzReport,
+                                 run.qwReport,
+                                 run.tzPlot,
+                                 run.qwPlot,
+                                 run.loadSettlementPlot,
+                                 run.chart,
+                                 [&run](int counter) { run.writeTzDiam(counter); }};
+}
+
+void finishCase(AnalysisRun& run, LoadSettlementRunState& state, LoadSettlementCase& c)
+{
+    LoadSettlementOutputs outputs = loadSettlementOutputs(run);
+    runLoadSettlementStep(c, state, outputs);
     if (*c.status > 0)
         return; // a curve failure ends the run inside the load-settlement tables
-    writeCasePlotRecords(run, c);
+    const InputDeck& deck = *c.deck;
+    if (!writesCaseBlock(deck, c.lengthNumber))
+        return;
+    CaseBlock block;
+    block.caseCount = plotCaseCount(deck, c.caseLength_ft, c.lengthNumber);
+    block.rows = c.rows;
+    block.curveCode = *c.curveSelector;
+    block.curves = &state.table;
+    CaseBlockSettings settings;
+    settings.si = deck.isSI();
+    settings.lrfd = deck.NLRFD == 1;
+    settings.uplift = deck.KCYCL == 2;
+    settings.sideSafetyFactor = deck.FST;
+    settings.baseSafetyFactor = deck.FSB;
+    writeCaseBlock(run.plot, block, settings);
 }
 
 void runDriver(AnalysisRun& run)
@@ -53,12 +63,21 @@ void runDriver(AnalysisRun& run)
     // The cases: walk, capacity rows, report rows and rock messages, then finishCase.
     AnalysisOutputs outputs{run.report, run.runNotes,
                             run.names.resolve(run.names.workFile(RockMessageWorkFileName))};
-    const LoadSettlementStep caseEnd = [&run](LoadSettlementCase& c) { finishCase(run, c); };
+    LoadSettlementRunState state;
+    const LoadSettlementStep caseEnd = [&run, &state](LoadSettlementCase& c) {
+        finishCase(run, state, c);
+    };
     run.status = runCapacityAnalysis(run.deck, estimates, outputs, run.summary, caseEnd);
+    // The detail file holds the segment march of the latest soil-tip solution.
+    writeTzDetailFile(state, run.names.resolve(run.names.workFile(TzDataWorkFileName)));
     if (run.status != StatusNormal)
         return; // status 7, 8 or a curve failure: the report ends with its message
 
-    finishRun(run);
+    // Design-chart runs end with the chart block of the plot file and the report table.
+    if (run.deck.IChart >= 1) {
+        writeDesignChartBlock(run.plot, state.chart, run.deck.isSI());
+        writeDesignChartTable(run.report, state.chart, run.deck.isSI());
+    }
 }
 
 } // namespace korva

@@ -3,15 +3,17 @@
 // every case. It may end the run early by throwing RunFailure or by setting run.status.
 #include "engine/AnalysisRun.h"
 #include "engine/CapacityAnalysis.h"
+#include "engine/LoadSettlementStep.h"
 
 namespace korva {
 
 void runDriver(AnalysisRun& run);
 
-// What the driver does at the end of every case that has its capacity rows, after the
-// "AXIAL LOAD VS SETTLEMENT CURVES" heading: the load-settlement curves of the final shaft and
-// then the plot records of the case. A curve failure sets *c.status above 0; the driver then
-// ends the run at once. A case whose design load was never reached does not get here.
-void finishCase(AnalysisRun& run, LoadSettlementCase& c);
+// What the driver does at the end of every case that has its capacity rows: the
+// load-settlement section of the case (additional t-z curves, the "AXIAL LOAD VS SETTLEMENT
+// CURVES" heading and the curves of the final shaft), then the plot records of the case. A
+// curve failure sets *c.status above 0; the driver then ends the run at once. A case whose
+// design load was never reached does not get here.
+void finishCase(AnalysisRun& run, LoadSettlementRunState& state, LoadSettlementCase& c);
 
 } // namespace korva
