@@ -227,9 +227,7 @@ class MainFormTest : public QObject
         QCOMPARE(saved.readLine().trimmed(), QByteArray("Saved by the question"));
 
         // No discards the changes.
-        Form().SetDataChanged(true);
-        fPrompt->saveAnswers.enqueue(UserPrompt::Answer::No);
-        Form().OpenFile(project, 1); // opening a file directly does not ask
+        Form().OpenFile(project, 1);
         Form().SetDataChanged(true);
         fPrompt->saveAnswers.enqueue(UserPrompt::Answer::No);
         Form().FileNewClick();
