@@ -58,19 +58,40 @@ class ResultSnapshotsTest : public QObject
         QVERIFY2(answers.errors.isEmpty(), qPrintable(answers.errors.join("|")));
         QVERIFY2(form.ShowOutput, qPrintable(answers.informations.join("|")));
 
-        int index = 0;
+        // Every graph the Graphics menu offers, in menu order; the depth graphs also with the
+        // soil-layer strip shown.
+        static const char* const items[] = {
+            "GraphSkin",   "GraphTip",    "GraphTotal",   "GraphCombine",
+            "GraphFSSkin", "GraphFSTip",  "GraphFSTotal", "GraphCombineD",
+            "GraphAxial",  "GraphUpper",  "GraphLower",   "GraphCombinedSettle",
+            "GraphLoad",   "GraphTz",     "GraphTzAdd",   "GraphQw",
+            "GraphChart1", "GraphChart2", "GraphChart3",  "GraphChart4",
+            "GraphChart5", "GraphChart6", "GraphChart7",  "GraphChart8",
+            "GraphChart9", "GraphChart10"};
+        const std::vector<TGraphPlot*> graphs = form.Graphs().All();
+        const std::vector<TGraphPlot*> depthGraphs = form.Graphs().DepthGraphs();
+        form.UpdateGraphicsMenu();
         int written = 0;
-        for (TGraphPlot* graph : form.Graphs().All()) {
-            ++index;
-            if (graph->LineCount() == 0 || graph->Count() == 0)
+        for (std::size_t i = 0; i < graphs.size(); ++i) {
+            QAction* item = form.Command(items[i]);
+            if (!item->isEnabled() || !item->isVisible())
                 continue;
-            form.ShowGraph(*graph);
-            auto* window = dynamic_cast<TPlotForm*>(graph->Form());
+            TGraphPlot& graph = *graphs[i];
+            item->trigger();
+            auto* window = dynamic_cast<TPlotForm*>(graph.Form());
             QVERIFY(window != nullptr);
-            const QImage picture = window->RenderPicture(10, 7.5, 96);
-            QVERIFY(!picture.isNull());
-            QVERIFY(picture.save(folder + "/" + FileNameOf(index, *graph)));
+            const QString name = FileNameOf(static_cast<int>(i) + 1, graph);
+            QVERIFY(window->RenderPicture(10, 7.5, 96).save(folder + "/" + name));
             ++written;
+            const bool depth =
+                std::find(depthGraphs.begin(), depthGraphs.end(), &graph) != depthGraphs.end();
+            if (depth && graph.LayerLineCount() > 0 && !graph.ShowLayers) {
+                window->ShowSoilLayerClick();
+                QString layered = name;
+                layered.replace(".png", "_layers.png");
+                QVERIFY(window->RenderPicture(10, 7.5, 96).save(folder + "/" + layered));
+                window->ShowSoilLayerClick();
+            }
         }
         QVERIFY(written > 0);
 
