@@ -14,12 +14,20 @@ QString DefaultTextEditorCommand()
             return value;
     }
     // Graphical editors first: a terminal editor started without a terminal shows nothing.
-    for (const char* program :
-         {"xdg-open", "gedit", "gnome-text-editor", "kate", "kwrite", "mousepad", "pluma", "xed",
-          "featherpad", "leafpad", "sensible-editor", "editor", "nano", "vi"}) {
+    for (const char* program : {"xdg-open", "gedit", "gnome-text-editor", "kate", "kwrite",
+                                "mousepad", "pluma", "xed", "featherpad", "leafpad"}) {
         const QString path = QStandardPaths::findExecutable(program);
         if (!path.isEmpty())
             return path;
+    }
+    const QString terminal = QStandardPaths::findExecutable("x-terminal-emulator");
+    for (const char* program : {"sensible-editor", "editor", "nano", "vi"}) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (path.isEmpty())
+            continue;
+        if (!terminal.isEmpty())
+            return QString("\"%1\" -e \"%2\"").arg(terminal, path);
+        return path;
     }
     return {};
 }
