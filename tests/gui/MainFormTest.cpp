@@ -11,12 +11,21 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QToolBar>
 #include <QtTest>
 
 using namespace korva::gui;
+
+// A data window that counts how often it was asked to store its edits.
+class CountingDataWindow : public QWidget, public EditingWindow
+{
+  public:
+    int stores = 0;
+    void StoreEdits() override { ++stores; }
+};
 
 class MainFormTest : public QObject
 {
@@ -432,6 +441,51 @@ class MainFormTest : public QObject
         QVERIFY(Form().Command("Window0")->text().startsWith("Ultimate Skin Friction vs Depth"));
         Form().Command("Window0")->trigger();
         QCOMPARE(Form().MdiArea()->activeSubWindow(), Form().MdiArea()->subWindowList()[0]);
+    }
+
+    void dataWindowsExistOnceAndStoreTheirEdits()
+    {
+        QVERIFY(!Enabled("DataTitle")); // no window registered: the command is not offered
+        CountingDataWindow* created = nullptr;
+        int creations = 0;
+        Form().RegisterChildWindow(ChildWindowKind::Title, [&](TMainForm&) {
+            ++creations;
+            created = new CountingDataWindow;
+            created->setWindowTitle("Title");
+            return created;
+        });
+        QVERIFY(Enabled("DataTitle") && Enabled("SpeedTitle"));
+        Form().Command("DataTitle")->trigger();
+        Form().Command("SpeedTitle")->trigger();
+        QCOMPARE(creations, 1);
+        QVERIFY(Form().ChildWindowExists(ChildWindowKind::Title));
+        QCOMPARE(Form().MdiArea()->subWindowList().size(), 1);
+
+        // The tool button lets the data window store its edits before saving; the cancelled
+        // Save As then closes the child windows (which stores them once more).
+        Form().Command("SpeedSave")->trigger();
+        QVERIFY(created->stores >= 1);
+
+        Form().CloseChildWindows();
+        QTRY_VERIFY(!Form().ChildWindowExists(ChildWindowKind::Title));
+        Form().Command("DataTitle")->trigger();
+        QCOMPARE(creations, 2);
+    }
+
+    void droppedUrlOpensTheProject()
+    {
+        const QString project = Example("ClaySite.kv8d");
+        Form().show();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(project)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &drop);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName()), project);
+        QCOMPARE(Form().windowTitle(), QString("KORVA 2017.8.10 - ClaySite.kv8d"));
     }
 
     void exceptionInCommandIsShown()
