@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "engine/LoadSettlementSummary.h"
 #include "engine/ProgramVersion.h"
 #include "engine/RunAnalysis.h"
 #include "engine/RunFiles.h"
@@ -37,7 +38,14 @@ standard error):
    "status": 0, "units": "English" | "SI", "design": "ASD" | "LRFD",
    "loading": "compression" | "uplift",
    "cases": [{"case": 1, "diameter": 3, "baseDiameter": 3, "finalLengthReached": true,
-              "length": 30, "QS": ..., "QB": ..., "QU": ..., "allowable" | "factored": ...}]}
+              "length": 30, "QS": ..., "QB": ..., "QU": ..., "allowable" | "factored": ...}],
+   "loadSettlement": [{"case": 1, "trend": [[top load, top movement, tip load,
+              tip movement], ... 15 points], "upperBound": [...], "lowerBound": [...]}],
+   "designChart": {"settlements": [...], "diameters": [...], "lengths": [...],
+              "loads": [per settlement [per diameter [per length ...]]]}}
+A case whose tip stands in rock has the "trend" curve only (the socket curve); a case without
+a load-settlement curve has none. "designChart" is present in design-chart runs only; its
+loads are head loads at the settlements (tons or kN).
 In uplift "QB" holds the effective weight WT of the shaft. "report" is null when no report
 was written, "message" is null unless the run failed on its input or files; "length" and the
 capacities are missing for a case without capacity rows.
@@ -99,6 +107,15 @@ std::string jsonString(const std::string& text)
     return json + "\"";
 }
 
+// A JSON object's text (ending in "}" and a line end) with members added before its end.
+std::string withMembers(const std::string& object, const std::string& members)
+{
+    const std::size_t end = object.rfind('}');
+    if (end == std::string::npos)
+        return object;
+    return object.substr(0, end) + members + object.substr(end);
+}
+
 int runProject(const std::string& projectArgument, bool json, std::ostream& out, std::ostream& err)
 {
     std::error_code error;
@@ -121,7 +138,7 @@ int runProject(const std::string& projectArgument, bool json, std::ostream& out,
             << ", \"title\": " << jsonString(outcome.title)
             << ", \"report\": " << (reportWritten ? jsonString(names.report.string()) : "null")
             << ", \"message\": " << (outcome.message.empty() ? "null" : jsonString(outcome.message))
-            << ", " << document.substr(1);
+            << ", " << withMembers(document.substr(1), loadSettlementJsonMembers(outcome.summary));
     } else {
         out << "Project: " << names.projectData.string() << '\n';
         if (!outcome.title.empty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -74,12 +75,27 @@ struct CaseSummary
     bool hasRows = false;
     bool reachedFinal = false;
     CapacityRow finalRow; // report units
+    // Load-settlement curves of the case in report units: 3 for a soil tip (trend, upper and
+    // lower bound), 1 for a socket, 0 when none was computed.
+    int curveCount = 0;
+    std::array<std::array<CurvePoint, 15>, 3> curves{};
+};
+
+// Head loads at the design-chart settlements, in report units.
+struct DesignChartSummary
+{
+    std::vector<float> settlements; // in or m
+    std::vector<float> diameters;   // ft or m
+    std::vector<float> lengths;     // ft or m
+    // loads[k][j][i]: settlement k, diameter j, length i (tons or kN)
+    std::vector<std::vector<std::vector<float>>> loads;
 };
 
 struct AnalysisSummary
 {
     std::vector<CaseSummary> cases;
     BestCase best;
+    DesignChartSummary designChart; // empty unless the run computes design charts
 };
 
 struct AnalysisOutputs

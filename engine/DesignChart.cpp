@@ -127,4 +127,27 @@ void writeDesignChartTable(std::ostream& report, const DesignChartValues& chart,
     }
 }
 
+DesignChartSummary designChartSummary(const DesignChartValues& chart, bool si)
+{
+    const float lengthDivisor = si ? InchesPerMetre : 12.0f;
+    const float loadDivisor = si ? PoundsPerKn : PoundsPerTon;
+    DesignChartSummary summary;
+    for (int k = 0; k < chart.settlementCount(); ++k)
+        summary.settlements.push_back(chart.settlement(k));
+    for (int j = 0; j < chart.diameterCount(); ++j)
+        summary.diameters.push_back(chart.diameter_in(j) / lengthDivisor);
+    for (int i = 0; i < chart.lengthCount(); ++i)
+        summary.lengths.push_back(chart.length_in(i) / lengthDivisor);
+    summary.loads.assign(static_cast<std::size_t>(chart.settlementCount()), {});
+    for (int k = 0; k < chart.settlementCount(); ++k) {
+        auto& byDiameter = summary.loads[static_cast<std::size_t>(k)];
+        byDiameter.assign(static_cast<std::size_t>(chart.diameterCount()), {});
+        for (int j = 0; j < chart.diameterCount(); ++j)
+            for (int i = 0; i < chart.lengthCount(); ++i)
+                byDiameter[static_cast<std::size_t>(j)].push_back(chart.value_lb(k, j, i) /
+                                                                  loadDivisor);
+    }
+    return summary;
+}
+
 } // namespace korva

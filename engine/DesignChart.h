@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/CapacityAnalysis.h"
 #include "engine/InputDeck.h"
 
 namespace korva {
@@ -47,5 +48,8 @@ void writeDesignChartBlock(std::ostream& plot, const DesignChartValues& chart, b
 // Report table "DESIGN CHART CURVES": per settlement the diameters in groups of seven columns,
 // one line per length with the head loads (ft and tons, or m and kN).
 void writeDesignChartTable(std::ostream& report, const DesignChartValues& chart, bool si);
+
+// The values in report units (ft or m, tons or kN) for the run summary.
+DesignChartSummary designChartSummary(const DesignChartValues& chart, bool si);
 
 } // namespace korva

@@ -28,6 +28,16 @@ void finishCase(AnalysisRun& run, LoadSettlementRunState& state, LoadSettlementC
     runLoadSettlementStep(c, state, outputs);
     if (*c.status > 0)
         return; // a curve failure ends the run inside the load-settlement tables
+    if (!run.summary.cases.empty()) {
+        CaseSummary& summary = run.summary.cases.back();
+        summary.curveCount = state.caseCurveCount;
+        for (int k = 0; k < state.caseCurveCount; ++k)
+            for (int p = 0; p < CurvePointCount; ++p) {
+                const methods::SettlementPoint& point = state.table.curves[k][p];
+                summary.curves[k][p] = {point.topLoad, point.topMovement, point.tipLoad,
+                                        point.tipMovement};
+            }
+    }
     const InputDeck& deck = *c.deck;
     if (!writesCaseBlock(deck, c.lengthNumber))
         return;
@@ -77,6 +87,7 @@ void runDriver(AnalysisRun& run)
     if (run.deck.IChart >= 1) {
         writeDesignChartBlock(run.plot, state.chart, run.deck.isSI());
         writeDesignChartTable(run.report, state.chart, run.deck.isSI());
+        run.summary.designChart = designChartSummary(state.chart, run.deck.isSI());
     }
 }
 

@@ -291,6 +291,7 @@ void storeSocketCurve(LoadSettlementCase& c, LoadSettlementRunState& state,
     SettlementCurve& stored = state.table.curves[0];
     for (std::size_t i = 0; i < points.size() && i < stored.size(); ++i) {
         stored[i] = points[i];
+        state.caseCurveCount = 1;
         c.curveOne.push_back(
             {points[i].topLoad, points[i].topMovement, points[i].tipLoad, points[i].tipMovement});
     }
@@ -431,6 +432,7 @@ void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
 {
     const InputDeck& deck = *c.deck;
     state.caseHasCurve = false;
+    state.caseCurveCount = 0;
     if (deck.IChart >= 1) {
         if (!state.chartStarted) {
             const int count = std::clamp(deck.NPOINTPD, 0, MaxChartSettlements);
@@ -459,6 +461,8 @@ void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
     if (computable) {
         if (isSoilTip(tipKind)) {
             soilTip(c, state, out, layers);
+            if (state.caseHasCurve)
+                state.caseCurveCount = 3;
         } else if (tipKind == KindDecomposedRock) {
             decomposedRockTip(c, state, out);
         } else if (rockAboveEarlierTip(c)) {

@@ -43,8 +43,9 @@ struct SolvedShaft
 // What the step keeps from case to case.
 struct LoadSettlementRunState
 {
-    CurveTable table;                        // curves 1-3 as the plot file takes them
-    bool caseHasCurve = false;               // the latest case computed a curve 1
+    CurveTable table;          // curves 1-3 as the plot file takes them
+    bool caseHasCurve = false; // the latest case computed a curve 1
+    int caseCurveCount = 0;    // curves the latest case computed: 3 soil tip, 1 socket, 0 none
     std::optional<SolvedShaft> lastSolution; // for the detail file TZDATA.DAT
     DesignChartValues chart;
     bool chartStarted = false;

@@ -1,0 +1,73 @@
+#include "engine/LoadSettlementSummary.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace korva {
+
+namespace {
+
+std::string number(float value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+template <typename Range, typename Write> std::string list(const Range& range, Write write)
+{
+    std::string json = "[";
+    bool first = true;
+    for (const auto& item : range) {
+        json += first ? "" : ", ";
+        first = false;
+        json += write(item);
+    }
+    return json + "]";
+}
+
+std::string curveJson(const std::array<CurvePoint, 15>& curve)
+{
+    return list(curve, [](const CurvePoint& p) {
+        return "[" + number(p.topLoad) + ", " + number(p.topMovement) + ", " + number(p.tipLoad) +
+               ", " + number(p.tipMovement) + "]";
+    });
+}
+
+} // namespace
+
+std::string loadSettlementJsonMembers(const AnalysisSummary& summary)
+{
+    static constexpr const char* Names[3] = {"trend", "upperBound", "lowerBound"};
+    std::string json = ", \"loadSettlement\": [";
+    bool first = true;
+    for (const CaseSummary& c : summary.cases) {
+        json += first ? "" : ", ";
+        first = false;
+        json += "{\"case\": " + std::to_string(c.caseNumber);
+        for (int k = 0; k < c.curveCount && k < 3; ++k)
+            json += ", \"" + std::string(Names[k]) +
+                    "\": " + curveJson(c.curves[static_cast<std::size_t>(k)]);
+        json += "}";
+    }
+    json += "]";
+    const DesignChartSummary& chart = summary.designChart;
+    if (!chart.settlements.empty()) {
+        const auto value = [](float v) { return number(v); };
+        json += ", \"designChart\": {\"settlements\": " + list(chart.settlements, value) +
+                ", \"diameters\": " + list(chart.diameters, value) +
+                ", \"lengths\": " + list(chart.lengths, value) + ", \"loads\": " +
+                list(chart.loads,
+                     [&](const std::vector<std::vector<float>>& byDiameter) {
+                         return list(byDiameter, [&](const std::vector<float>& byLength) {
+                             return list(byLength, value);
+                         });
+                     }) +
+                "}";
+    }
+    return json;
+}
+
+} // namespace korva
