@@ -41,7 +41,10 @@ std::string curveJson(const std::array<CurvePoint, 15>& curve)
 std::string loadSettlementJsonMembers(const AnalysisSummary& summary)
 {
     static constexpr const char* Names[3] = {"trend", "upperBound", "lowerBound"};
-    std::string json = ", \"loadSettlement\": [";
+    std::string json;
+    if (summary.cases.empty())
+        return json;
+    json = ", \"loadSettlement\": [";
     bool first = true;
     for (const CaseSummary& c : summary.cases) {
         json += first ? "" : ", ";

@@ -7,7 +7,8 @@
 
 namespace korva {
 
-// Members to append to the run summary's JSON object, each starting with ", ":
+// Members to append to the run summary's JSON object, each starting with ", " (none when no
+// case was analysed):
 //   "loadSettlement": [{"case": 1, "trend": [[top load, top movement, tip load, tip
 //   movement], ... 15 points], "upperBound": [...], "lowerBound": [...]}, ...] (a socket case
 //   has "trend" only, a case without a curve none), and, in design-chart runs,
