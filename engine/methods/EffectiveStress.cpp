@@ -23,6 +23,14 @@ float gammaInLayer_pcf(std::span<const UnitWeightLayer> layers, std::size_t inde
                               clamped_ft);
 }
 
+// Effective unit weight of a piece of the column. Rock layers carry no unit weight (0 pcf);
+// below the water table the buoyancy alone would make their weight negative and lower the
+// effective stress of every layer beneath them, so a piece never weighs less than nothing.
+float submergedWeight_pcf(float gamma_pcf, float buoyancy_pcf)
+{
+    return std::max(gamma_pcf - buoyancy_pcf, 0.0f);
+}
+
 // Weight (psf) of the soil column between depths j - 1 and j.
 float stepWeight_psf(std::span<const UnitWeightLayer> layers, int step, float waterTableDepth_ft)
 {
@@ -38,13 +46,15 @@ float stepWeight_psf(std::span<const UnitWeightLayer> layers, int step, float wa
     // Layer bottoms inside the step split it; each part takes its own layer's unit weight.
     while (index < layers.size() && layers[index].bottom_ft < stepBottom_ft) {
         const float pieceBottom_ft = layers[index].bottom_ft;
-        const float gamma_pcf = gammaInLayer_pcf(layers, index, pieceBottom_ft) - buoyancy_pcf;
+        const float gamma_pcf =
+            submergedWeight_pcf(gammaInLayer_pcf(layers, index, pieceBottom_ft), buoyancy_pcf);
         weight_psf += gamma_pcf * (pieceBottom_ft - pieceTop_ft);
         pieceTop_ft = pieceBottom_ft;
         ++index;
     }
     const std::size_t lastIndex = std::min(index, layers.size() - 1);
-    const float gamma_pcf = gammaInLayer_pcf(layers, lastIndex, stepBottom_ft) - buoyancy_pcf;
+    const float gamma_pcf =
+        submergedWeight_pcf(gammaInLayer_pcf(layers, lastIndex, stepBottom_ft), buoyancy_pcf);
     weight_psf += gamma_pcf * (stepBottom_ft - pieceTop_ft);
     return weight_psf;
 }

@@ -19,8 +19,9 @@ struct UnitWeightLayer
 // 1-ft steps j = 1..z of the unit weight of the layer holding the step, interpolated at j,
 // submerged (gamma - 62.4) when j is deeper than the water table. A step that crosses layer
 // bottoms is split there, each part weighed with its own layer's unit weight at the part's
-// lower end. Below the deepest layer its bottom unit weight is used. 0 for an empty profile or
-// a depth above 1 ft.
+// lower end. Below the deepest layer its bottom unit weight is used. A piece never adds a
+// negative weight (a rock layer without a unit weight below the water table adds 0). 0 for an
+// empty profile or a depth above 1 ft.
 float effectiveVerticalStress_psf(std::span<const UnitWeightLayer> layers, float depth_ft,
                                   float waterTableDepth_ft);
 

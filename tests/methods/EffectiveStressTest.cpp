@@ -34,6 +34,24 @@ TEST(EffectiveStress, StepCrossingLayerBottomIsSplit)
     EXPECT_NEAR(effectiveVerticalStress_psf(thin, 1.0f, 100.0f), 20.0f + 48.0f + 52.0f, 1e-4f);
 }
 
+TEST(EffectiveStress, LayerWithoutUnitWeightBelowWaterTableAddsNothing)
+{
+    // Sand 0..10 ft at 120 pcf, strong rock 10..20 ft (no unit weight entered, 0 pcf), sand
+    // 20..40 ft at 120 pcf; water at 5 ft. By hand:
+    //   sigma'v(10) = 5 x 120 + 5 x 57.6 = 888 psf
+    //   rock steps 11..20 add 0 (not 10 x -62.4 = -624 psf): sigma'v(20) = 888 psf
+    //   sigma'v(25) = 888 + 5 x 57.6 = 1176 psf
+    const std::vector<UnitWeightLayer> layers{
+        {10.0f, 120.0f, 120.0f}, {20.0f, 0.0f, 0.0f}, {40.0f, 120.0f, 120.0f}};
+    EXPECT_NEAR(effectiveVerticalStress_psf(layers, 10.0f, 5.0f), 888.0f, 1e-3f);
+    EXPECT_NEAR(effectiveVerticalStress_psf(layers, 20.0f, 5.0f), 888.0f, 1e-3f);
+    EXPECT_NEAR(effectiveVerticalStress_psf(layers, 25.0f, 5.0f), 1176.0f, 1e-3f);
+    const std::vector<float> table = effectiveVerticalStressTable_psf(layers, 25, 5.0f);
+    EXPECT_NEAR(table[25], 1176.0f, 1e-3f);
+    // Above the water table the rock adds nothing either way.
+    EXPECT_NEAR(effectiveVerticalStress_psf(layers, 25.0f, 100.0f), 1200.0f + 600.0f, 1e-3f);
+}
+
 TEST(EffectiveStress, SurfaceEmptyProfileAndDepthBelowProfile)
 {
     const std::vector<UnitWeightLayer> layers{{10.0f, 100.0f, 120.0f}};
