@@ -78,17 +78,17 @@ float DesignChartValues::value_lb(int k, int j, int i) const
 
 void writeDesignChartBlock(std::ostream& plot, const DesignChartValues& chart, bool si)
 {
-    plot << ' ' << freeFormat(static_cast<long>(chart.settlementCount())) << ' '
-         << freeFormat(static_cast<long>(chart.diameterCount())) << ' '
+    plot << freeFormat(static_cast<long>(chart.settlementCount()))
+         << freeFormat(static_cast<long>(chart.diameterCount()))
          << freeFormat(static_cast<long>(chart.lengthCount())) << '\n';
     for (int k = 0; k < chart.settlementCount(); ++k) {
-        plot << ' ' << freeFormat(chart.settlement(k)) << '\n';
+        plot << freeFormat(chart.settlement(k)) << '\n';
         for (int j = 0; j < chart.diameterCount(); ++j) {
             const float diameter = si ? chart.diameter_in(j) * MetresPerInch : chart.diameter_in(j);
             plot << formatF(diameter, 10, 4) << '\n';
             for (int i = 0; i < chart.lengthCount(); ++i)
-                plot << ' ' << freeFormat(chart.length_in(i)) << ' '
-                     << freeFormat(chart.value_lb(k, j, i)) << '\n';
+                plot << freeFormat(chart.length_in(i)) << freeFormat(chart.value_lb(k, j, i))
+                     << '\n';
         }
     }
 }

@@ -120,7 +120,7 @@ bool additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
         writeLines(out.report, methods::tzCurveTableLines(shown));
         out.report << "\n\n";
         if (selector == CurveSelector::Trend) {
-            out.tzPlot << ' ' << freeFormat(static_cast<long>(shown.size())) << '\n';
+            out.tzPlot << freeFormat(static_cast<long>(shown.size())) << '\n';
             writeLines(out.tzPlot, methods::additionalTzPlotCurveLines(shown));
         }
     }
@@ -183,8 +183,7 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
     if (c.firstCase) {
         out.qwReport << blanks(5) << "QW CURVE DATA\n";
         out.tzReport << "\n\n" << blanks(5) << "TZ CURVE DATA\n";
-        out.tzPlot << ' '
-                   << freeFormat(static_cast<long>(methods::kTzCurvesPerLayer * layers.size()))
+        out.tzPlot << freeFormat(static_cast<long>(methods::kTzCurvesPerLayer * layers.size()))
                    << '\n';
     }
 

@@ -54,8 +54,8 @@ bool writesCaseBlock(const InputDeck& deck, int lengthNumber)
 void writeCaseBlock(std::ostream& plot, const CaseBlock& block, const CaseBlockSettings& settings)
 {
     const std::size_t rowCount = block.rows.size();
-    plot << ' ' << freeFormat(static_cast<long>(block.caseCount)) << ' '
-         << freeFormat(static_cast<long>(rowCount + 2)) << ' '
+    plot << freeFormat(static_cast<long>(block.caseCount))
+         << freeFormat(static_cast<long>(rowCount + 2))
          << freeFormat(static_cast<long>(block.curveCode)) << '\n';
     plot << "   0.0  0.0  0.0  0.0  0.0 0.0  0.0  \n";
     const float lengthScale = settings.si ? 1.0f / FeetPerMetre : 1.0f;

@@ -1,0 +1,149 @@
+// The load-settlement section of a case as a whole run writes it: additional t-z curves,
+// curve failures, socket data without a finite solution, and the curve code of the plot file
+// when the first soil-tip case comes after cases with a rock tip.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "engine/ProgramVersion.h"
+#include "engine/RunAnalysis.h"
+#include "engine/RunFiles.h"
+#include "engine/RunStatus.h"
+
+using namespace korva;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Files
+{
+    RunOutcome outcome;
+    std::string report;
+    std::string plot;
+    std::string runNotes;
+};
+
+Files runDeck(const std::string& deck)
+{
+    test::TempFolder folder{"korva load settlement"};
+    const fs::path file = folder / "shaft.kv8d";
+    test::writeText(file, deck);
+    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    Files f;
+    f.outcome = runAnalysis(names);
+    f.report = test::readText(names.report);
+    f.plot = test::readText(names.plot);
+    f.runNotes = test::readText(names.runNotes);
+    return f;
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+const std::string Sand = "1 50 \n0.0 120 32 0 0 0 0 1 1 \n0.0 120 32 0 0 0 0 1 1 \n2 \n0 0 \n";
+
+std::string sandWithTzDepths(const std::string& depths)
+{
+    return "Additional t-z\n1 \n2 1 1 1 1 2 0 0 0 0 1\n3 3 0 0 5 1 4000000\n1 10 30 2.5 3\n" +
+           Sand + depths;
+}
+
+} // namespace
+
+TEST(LoadSettlementStep, AdditionalTzCurvesPrecedeTheLoadSettlementCurves)
+{
+    const Files f = runDeck(sandWithTzDepths("2\n10\n20\n"));
+    ASSERT_EQ(f.outcome.status, StatusNormal) << f.outcome.message;
+    const std::size_t additional = f.report.find("     ADDITIONAL TZ CURVES\n");
+    const std::size_t curves = f.report.find("     AXIAL LOAD VS SETTLEMENT CURVES\n");
+    ASSERT_NE(additional, std::string::npos);
+    ASSERT_LT(additional, curves);
+    const std::string section = f.report.substr(additional, curves - additional);
+    EXPECT_NE(section.find("NOTE: TZ AND QW CURVES DATA ARE AVAILABLE ONLY FOR SAND AND CLAY "
+                           "LAYERS."),
+              std::string::npos);
+    for (const char* heading : {"RESULT FROM TREND (AVERAGED) LINE", "RESULT FROM UPPER-BOUND LINE",
+                                "RESULT FROM LOWER-BOUND LINE"})
+        EXPECT_NE(section.find(heading), std::string::npos) << heading;
+
+    // In the plot file the additional block opens the appended groups: its count, then the
+    // curve at 120 in (10 ft) as 8 blanks, I5, I11 and E16.4.
+    const std::vector<std::string> plot = lines(f.plot);
+    std::size_t at = 0;
+    while (at < plot.size() && plot[at].rfind(" 2 ", 0) != 0)
+        ++at;
+    ASSERT_LT(at + 1, plot.size());
+    EXPECT_EQ(plot[at], " 2" + std::string(78, ' '));
+    EXPECT_EQ(plot[at + 1].substr(0, 40), "            1         10      0.1200E+03");
+}
+
+TEST(LoadSettlementStep, TzDepthBelowTheProfileStopsTheRunWithStatus2)
+{
+    const Files f = runDeck(sandWithTzDepths("1\n60\n"));
+    EXPECT_EQ(f.outcome.status, 2);
+    const std::string tail = f.report.substr(f.report.size() - 200);
+    EXPECT_NE(tail.find("**** WARNING ****"), std::string::npos);
+    EXPECT_NE(tail.find(" IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1\n"),
+              std::string::npos);
+    EXPECT_EQ(f.report.find("AXIAL LOAD VS SETTLEMENT CURVES"), std::string::npos);
+}
+
+TEST(LoadSettlementStep, SocketWithoutDiameterGivesAWarningAndNoCurve)
+{
+    const std::string deck = "Rock socket without diameter\n1 \n2 1 1 2 1 2 0 0 0 0 0\n"
+                             "3 0 0 0 5 1 4000000\n2 10 30 2.5 3\n2 20 \n"
+                             "0 120 0.0 1500 0 0 0 1 1 \n0 120 0.0 2000 0 0 0 1 1 \n0 0\n4 50 \n"
+                             "360000 576000 2 0.01 0 0 1000000 80 0 1 1 \n"
+                             "360000 576000 2 0.01 0 0 1000000 85 0 1 1 \n";
+    const Files f = runDeck(deck);
+    ASSERT_EQ(f.outcome.status, StatusNormal) << f.outcome.message;
+    const std::size_t curves = f.report.find("AXIAL LOAD VS SETTLEMENT CURVES");
+    ASSERT_NE(curves, std::string::npos);
+    EXPECT_NE(f.report.find("NO LOAD SETTLEMENT CURVE IS COMPUTED.", curves), std::string::npos);
+    EXPECT_EQ(f.report.find("TOP  LOAD     TOP MOVEMENT", curves), std::string::npos);
+    for (const std::string* text : {&f.report, &f.plot}) {
+        EXPECT_EQ(text->find("nan"), std::string::npos);
+        EXPECT_EQ(text->find("inf"), std::string::npos);
+    }
+    // Curve 1 of the plot block is all zeros.
+    const std::vector<std::string> plot = lines(f.plot);
+    ASSERT_GE(plot.size(), 15u);
+    for (std::size_t i = plot.size() - 15; i < plot.size(); ++i)
+        EXPECT_EQ(plot[i], "  0.000E+00  0.000E+00  0.000E+00  0.000E+00");
+}
+
+TEST(LoadSettlementStep, FirstSoilTipCaseAfterRockTipsSwitchesTheCurveCodeToThree)
+{
+    // Design load given: the 3-ft shaft needs the rock below 20 ft, the 6-ft shaft stops in
+    // the clay above it.
+    const std::string deck = "Rock first, clay later\n1 \n1 1 1 2 1 2 0 0 0 0 0\n"
+                             "3 6 0 0 0 0 4000000\n2 10 200 2.5 3\n2 20 \n"
+                             "0 120 0.0 3000 0 0 0 1 1 \n0 120 0.0 3000 0 0 0 1 1 \n0 0\n4 60 \n"
+                             "360000 576000 2 0.01 3 0 1000000 80 0 1 1 \n"
+                             "360000 576000 2 0.01 3 0 1000000 85 0 1 1 \n";
+    const Files f = runDeck(deck);
+    ASSERT_EQ(f.outcome.status, StatusNormal) << f.outcome.message;
+    std::vector<int> codes;
+    for (const std::string& line : lines(f.plot)) {
+        std::istringstream in(line);
+        std::vector<std::string> w;
+        for (std::string s; in >> s;)
+            w.push_back(s);
+        if (w.size() == 3 && w[0] == "7" && w[1].find('.') == std::string::npos &&
+            w[2].find('.') == std::string::npos)
+            codes.push_back(std::stoi(w[2]));
+    }
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.front(), 0);
+    EXPECT_EQ(codes.back(), 3);
+}
