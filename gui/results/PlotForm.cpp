@@ -128,6 +128,7 @@ TPlotForm::TPlotForm(TGraphPlot& graph, QWidget* parent) : QMainWindow(parent), 
     fRubberBand = new QRubberBand(QRubberBand::Rectangle, fCanvas);
     connect(fLegend, &TPlotLegend::EntryDoubleClicked, this,
             [this](int row) { ToggleLegendEntry(row); });
+    connect(fLegend, &TPlotLegend::Moved, this, [this] { fLegendMoved = true; });
 
     // Opening: full extent, active curves, legend entries and menu items.
     fLogicBounds = FullExtent(graph);
@@ -191,6 +192,7 @@ void TPlotForm::Release()
 void TPlotForm::SetLogicBounds(const TLogicBounds& bounds)
 {
     fLogicBounds = bounds;
+    PlaceLegend();
     fCanvas->update();
 }
 
@@ -213,11 +215,21 @@ TPlotLayout TPlotForm::WindowPlotLayout() const
         LayoutInputFor(*fData, TextHeight(), fCanvas->logicalDpiX(), fCanvas->logicalDpiY()));
 }
 
-QPointF TPlotForm::LegendFraction() const
+TLegendAnchor TPlotForm::LegendAnchor() const
 {
-    double w = std::max(1, fCanvas->width());
-    double h = std::max(1, fCanvas->height());
-    return QPointF(fLegend->x() / w, fLegend->y() / h);
+    TLegendAnchor anchor;
+    if (!fLegendMoved)
+        return anchor;
+    // Where the user put the box, within the room the graph area leaves around it.
+    const TDeviceRect g = WindowPlotLayout().Graph;
+    const int insetX = LegendInset(fCanvas->logicalDpiX());
+    const int insetY = LegendInset(fCanvas->logicalDpiY());
+    const int roomX = g.Width() - 2 * insetX - fLegend->width();
+    const int roomY = g.Height() - 2 * insetY - fLegend->height();
+    anchor.Automatic = false;
+    anchor.FractionX = roomX > 0 ? double(fLegend->x() - g.Left - insetX) / roomX : 0.0;
+    anchor.FractionY = roomY > 0 ? double(fLegend->y() - g.Top - insetY) / roomY : 0.0;
+    return anchor;
 }
 
 void TPlotForm::PaintCanvas(QPainter& painter)
@@ -235,22 +247,24 @@ void TPlotForm::PaintCanvas(QPainter& painter)
     area.PpiY = fCanvas->logicalDpiY();
     area.Canvas = &painter;
     area.BaseTextHeight = BaseTextHeight();
-    PaintPlot(*fData, fLogicBounds, area, LegendFraction());
+    PaintPlot(*fData, fLogicBounds, area, LegendAnchor());
 }
 
-void TPlotForm::PlaceLegendAtGraphCorner()
+void TPlotForm::PlaceLegend()
 {
-    TDeviceRect g = WindowPlotLayout().Graph;
-    fLegend->move(g.Right - fLegend->width(), g.Bottom - fLegend->height());
+    if (!fData || fLegendMoved || fCanvas->width() <= 0 || fCanvas->height() <= 0)
+        return;
+    const TDeviceRect g = WindowPlotLayout().Graph;
+    const TDeviceRect box = PlaceLegendBox(
+        g, fLegend->width(), fLegend->height(), LegendInset(fCanvas->logicalDpiX()),
+        LegendInset(fCanvas->logicalDpiY()), CurveDevicePoints(*fData, fLogicBounds, g));
+    fLegend->move(box.Left, box.Top);
     fLegend->KeepInsideParent();
 }
 
 void TPlotForm::CanvasResized()
 {
-    if (!fLegendPlaced && fCanvas->width() > 0 && fCanvas->height() > 0) {
-        PlaceLegendAtGraphCorner();
-        fLegendPlaced = true;
-    }
+    PlaceLegend();
     fLegend->KeepInsideParent();
 }
 
@@ -369,6 +383,7 @@ void TPlotForm::ShowSoilLayerClick()
         return;
     fData->ShowLayers = !fData->ShowLayers;
     UpdateMenuChecks();
+    PlaceLegend();
     fLegend->KeepInsideParent();
     fCanvas->update();
 }
@@ -388,6 +403,7 @@ void TPlotForm::SetFontSize(int sizeFont)
     fData->SizeFont = std::max(1, sizeFont);
     fLegend->SetFontSize(fData->SizeFont, fData->LegendFont);
     RebuildLegend();
+    PlaceLegend();
     fCanvas->update();
 }
 
@@ -405,6 +421,7 @@ void TPlotForm::ApplyGraphCaption(const QString& caption, bool onTop)
         return;
     fData->UserCaption = caption.toStdString();
     fData->UserCaptionOnTop = onTop;
+    PlaceLegend();
     fLegend->KeepInsideParent();
     fCanvas->update();
 }
@@ -430,6 +447,7 @@ void TPlotForm::ApplyLineNames(const QStringList& names)
     RebuildLegend();
     // The legend grows as needed, never shrinks here.
     fLegend->resize(std::max(width, fLegend->width()), fLegend->height());
+    PlaceLegend();
     fLegend->KeepInsideParent();
     fCanvas->update();
 }
@@ -453,6 +471,7 @@ void TPlotForm::ApplyActiveCurves(const std::vector<bool>& active)
     for (int i = 0; i < fData->LineCount() && i < static_cast<int>(active.size()); ++i)
         fData->Lines(i).fActive = active[static_cast<std::size_t>(i)];
     RebuildLegend();
+    PlaceLegend();
     fCanvas->update();
 }
 
@@ -490,11 +509,12 @@ QImage TPlotForm::RenderPicture(double widthInches, double heightInches, int ppi
     // Laid out with the window's pixels per inch and text height.
     const int ppiX = fCanvas->logicalDpiX();
     const int ppiY = fCanvas->logicalDpiY();
-    TPlotLayout layout = WindowLayout(image.width(), image.height(),
-                                      LayoutInputFor(*fData, TextHeight(), ppiX, ppiY));
+    // An eighth of an inch of the picture's own pixels stays clear around the drawing.
+    const TDeviceRect drawing = PictureDrawingRect(image.width(), image.height(), ppi, ppi);
+    TPlotLayout layout = WindowLayoutIn(drawing, LayoutInputFor(*fData, TextHeight(), ppiX, ppiY));
     QPainter painter(&image);
     TDrawArea area;
-    area.Rect = {0, 0, image.width(), image.height()};
+    area.Rect = drawing;
     area.GraphArea = layout.Graph;
     area.LayersArea = layout.Layers;
     area.PpiX = ppiX;
@@ -503,7 +523,7 @@ QImage TPlotForm::RenderPicture(double widthInches, double heightInches, int ppi
     area.BaseTextHeight = BaseTextHeight();
     area.PrintLegend = true;
     area.MessedUp = true;
-    PaintPlot(*fData, fLogicBounds, area, LegendFraction());
+    PaintPlot(*fData, fLogicBounds, area, LegendAnchor());
     return image;
 }
 
@@ -577,7 +597,7 @@ void TPlotForm::PrintOn(QPrinter& printer) const
     area.BaseTextHeight = base;
     area.PrintLegend = true;
     area.MessedUp = false;
-    PaintPlot(*fData, fLogicBounds, area, LegendFraction());
+    PaintPlot(*fData, fLogicBounds, area, LegendAnchor());
     painter.end();
 }
 

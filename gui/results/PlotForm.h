@@ -2,6 +2,7 @@
 
 #include "gui/results/GraphWindow.h"
 #include "gui/results/PlotLayout.h"
+#include "gui/results/PlotPainter.h"
 #include "gui/results/PlotScale.h"
 
 #include <QImage>
@@ -123,9 +124,10 @@ class TPlotForm : public QMainWindow, public TGraphWindow
     void BuildMenu();
     void UpdateMenuChecks();
     void RebuildLegend();
-    void PlaceLegendAtGraphCorner();
+    // Puts the legend box where the curves leave room, until the user drags it.
+    void PlaceLegend();
     QPoint ClampToGraph(QPoint pos) const;
-    QPointF LegendFraction() const;
+    TLegendAnchor LegendAnchor() const;
     int BaseTextHeight() const;
 
     TGraphPlot* fData;
@@ -148,6 +150,6 @@ class TPlotForm : public QMainWindow, public TGraphWindow
     bool fZooming = false;
     QPoint fZoomOrigin;
     QPoint fMovePoint;
-    bool fLegendPlaced = false;
+    bool fLegendMoved = false; // dragged by the user: stays where it was put
     std::array<int, 4> fMarginsMils{1000, 1000, 1000, 1000};
 };

@@ -210,7 +210,8 @@ void PaintCurves(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea
     p.restore();
 }
 
-void PaintPictureLegend(const TGraphPlot& graph, const TDrawArea& a, int h, QPointF fraction)
+void PaintPictureLegend(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& a, int h,
+                        const TLegendAnchor& anchor)
 {
     std::vector<int> active = ActiveCurves(graph);
     std::vector<std::size_t> shown; // positions in `active` of the visible curves
@@ -232,11 +233,24 @@ void PaintPictureLegend(const TGraphPlot& graph, const TDrawArea& a, int h, QPoi
     const int width = widest + 3 * a.PpiX / 16;
     const int height = spacing * static_cast<int>(shown.size()) + a.PpiY / 32;
     const TDeviceRect& g = a.GraphArea;
-    int left = g.Left + static_cast<int>(std::lround(fraction.x() * g.Width()));
-    int top = g.Top + static_cast<int>(std::lround(fraction.y() * g.Height()));
-    // Kept on the picture.
-    left = std::max(a.Rect.Left, std::min(left, a.Rect.Right - width));
-    top = std::max(a.Rect.Top, std::min(top, a.Rect.Bottom - height));
+    const int insetX = LegendInset(a.PpiX);
+    const int insetY = LegendInset(a.PpiY);
+    TDeviceRect box;
+    if (anchor.Automatic) {
+        box = PlaceLegendBox(g, width, height, insetX, insetY, CurveDevicePoints(graph, b, g));
+    } else {
+        // The same relative place in the room the graph area leaves around the box, so that
+        // a legend in a corner on screen is in that corner of the picture, inside the frame.
+        const double fx = std::clamp(anchor.FractionX, 0.0, 1.0);
+        const double fy = std::clamp(anchor.FractionY, 0.0, 1.0);
+        const int roomX = g.Width() - 2 * insetX - width;
+        const int roomY = g.Height() - 2 * insetY - height;
+        box = KeepBoxInside(g, g.Left + insetX + static_cast<int>(std::lround(fx * roomX)),
+                            g.Top + insetY + static_cast<int>(std::lround(fy * roomY)), width,
+                            height, insetX, insetY);
+    }
+    const int left = box.Left;
+    const int top = box.Top;
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     p.drawRect(left, top, width, height);
@@ -256,6 +270,46 @@ void PaintPictureLegend(const TGraphPlot& graph, const TDrawArea& a, int h, QPoi
     p.restore();
 }
 
+// Lines of a layer label: the whole name, or one word a line when it is wider than the
+// strip and the band is tall enough.
+QStringList LabelLines(const QString& name, const QFontMetrics& fm, int width, int height)
+{
+    const QString trimmed = name.trimmed();
+    if (fm.horizontalAdvance(name) <= width || fm.horizontalAdvance(trimmed) <= width)
+        return {fm.horizontalAdvance(name) <= width ? name : trimmed};
+    const QStringList words = trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() > 1 && words.size() * fm.height() <= height)
+        return words;
+    return {trimmed};
+}
+
+// Writes a layer's name centred in the visible part of its band, on white: at the graph's
+// text size when it fits the strip, word by word on separate lines when that fits, else in a
+// smaller type; left out when the band is too thin for readable type.
+void PaintLayerLabel(QPainter& p, const QString& name, const QRect& band, int baseTextHeight)
+{
+    const int room = band.width() - 4;
+    const int minimum = std::max(6, baseTextHeight * 3 / 5);
+    for (int size = std::max(1, baseTextHeight); size >= minimum; --size) {
+        const QFont font = GraphFont(size, false);
+        const QFontMetrics fm(font);
+        const QStringList lines = LabelLines(name, fm, room, band.height() - 2);
+        int width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, fm.horizontalAdvance(line));
+        const int height = static_cast<int>(lines.size()) * fm.height();
+        if (width > room || height > band.height() - 2)
+            continue;
+        QRect textRect(0, 0, width, height);
+        textRect.moveCenter(band.center());
+        p.setFont(font);
+        p.fillRect(textRect, Qt::white);
+        p.setPen(Qt::black);
+        p.drawText(textRect, Qt::AlignCenter, lines.join(QLatin1Char('\n')));
+        return;
+    }
+}
+
 void PaintLayerStrip(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& a)
 {
     const TDeviceRect& s = a.LayersArea;
@@ -263,19 +317,25 @@ void PaintLayerStrip(const TGraphPlot& graph, const TLogicBounds& b, const TDraw
         return;
     QPainter& p = *a.Canvas;
     p.save();
-    p.setClipRect(ToQRect(s).adjusted(0, 0, 1, 1));
+    const QRect strip = ToQRect(s);
+    p.setClipRect(strip.adjusted(0, 0, 1, 1));
     const THatchResolution resolution =
         a.PrintLegend && !a.MessedUp ? THatchResolution::Print : THatchResolution::Screen;
     // The strip shares the vertical scale of the graph area.
     int previous = DataToDeviceY(graph.LayersTop, b, a.GraphArea, graph.XOnTop);
-    QFont font = GraphFont(a.BaseTextHeight, false);
     for (int i = 0; i < graph.LayerLineCount(); ++i) {
         const TLine& layer = graph.LayerLines(i);
         if (layer.Count() < 1 || !Finite(layer.Data(0)))
             continue;
         int bottom = DataToDeviceY(layer.Data(0).y, b, a.GraphArea, graph.XOnTop);
-        QRect band(QPoint(s.Left, std::min(previous, bottom)),
-                   QPoint(s.Right, std::max(previous, bottom)));
+        // Only the part of the band inside the strip is drawn, outline included, so a layer
+        // reaching below the graph's range is closed at the strip's edge.
+        const int bandTop = std::min(previous, bottom);
+        const QRect band = QRect(s.Left, bandTop, s.Width(), std::max(previous, bottom) - bandTop)
+                               .intersected(QRect(s.Left, s.Top, s.Width(), s.Height()));
+        previous = bottom;
+        if (band.height() <= 0)
+            continue;
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::white);
         p.drawRect(band);
@@ -290,15 +350,7 @@ void PaintLayerStrip(const TGraphPlot& graph, const TLogicBounds& b, const TDraw
             p.setBrush(Qt::NoBrush);
             p.drawRect(band);
         }
-        QString name = ToQString(layer.GetLineName());
-        p.setFont(font);
-        QFontMetrics fm(font);
-        QRect textRect(0, 0, fm.horizontalAdvance(name), fm.height());
-        textRect.moveCenter(band.center());
-        p.fillRect(textRect, Qt::white);
-        p.setPen(Qt::black);
-        p.drawText(textRect, Qt::AlignCenter, name);
-        previous = bottom;
+        PaintLayerLabel(p, ToQString(layer.GetLineName()), band, a.BaseTextHeight);
     }
     p.restore();
 }
@@ -342,8 +394,32 @@ TPlotLayoutInput LayoutInputFor(const TGraphPlot& graph, int textHeight, int ppi
     return in;
 }
 
+int LegendInset(int ppi)
+{
+    return ppi / 16 + 2;
+}
+
+std::vector<std::vector<TDevicePoint>>
+CurveDevicePoints(const TGraphPlot& graph, const TLogicBounds& bounds, const TDeviceRect& graphArea)
+{
+    std::vector<std::vector<TDevicePoint>> curves;
+    for (int i = 0; i < graph.LineCount(); ++i) {
+        const TLine& line = graph.Lines(i);
+        if (!line.fActive || !line.fVisible)
+            continue;
+        std::vector<TDevicePoint>& curve = curves.emplace_back();
+        for (const TFloatPoint& point : line.Points()) {
+            if (!Finite(point))
+                continue;
+            curve.push_back({DataToDeviceX(point.x, bounds, graphArea),
+                             DataToDeviceY(point.y, bounds, graphArea, graph.XOnTop)});
+        }
+    }
+    return curves;
+}
+
 void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawArea& area,
-               QPointF legendFraction)
+               const TLegendAnchor& legend)
 {
     if (!area.Canvas)
         return;
@@ -359,7 +435,7 @@ void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawA
     PaintGrid(graph, bounds, area, h);
     PaintCurves(graph, bounds, area);
     if (area.PrintLegend)
-        PaintPictureLegend(graph, area, h, legendFraction);
+        PaintPictureLegend(graph, bounds, area, h, legend);
     if (graph.ShowLayers)
         PaintLayerStrip(graph, bounds, area);
     p.setPen(QPen(Qt::black, 1));

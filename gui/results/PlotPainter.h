@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QString>
 
+#include <vector>
+
 class QPainter;
 class TGraphPlot;
 
@@ -38,12 +40,30 @@ QColor CurveColour(int activeIndex);
 // Layout input of a graph at the given text height and pixels per inch.
 TPlotLayoutInput LayoutInputFor(const TGraphPlot& graph, int textHeight, int ppiX, int ppiY);
 
+// Where the legend drawn into a picture goes. Automatic: the corner of the graph area that
+// the curves leave free (PlaceLegendBox). Otherwise the on-screen box's position within the
+// room the window's graph area leaves around it, as fractions (0 = left/top edge, 1 =
+// right/bottom edge), applied to the picture's graph area; the box stays inside the frame.
+struct TLegendAnchor
+{
+    bool Automatic = true;
+    double FractionX = 1.0;
+    double FractionY = 1.0;
+};
+
+// Clearance of a legend box from the graph frame: beyond the tick marks (a 16th of an inch).
+int LegendInset(int ppi);
+
+// The visible active curves in device pixels over the graph area (points without a value
+// left out), for placing the legend where it covers the fewest of them.
+std::vector<std::vector<TDevicePoint>> CurveDevicePoints(const TGraphPlot& graph,
+                                                         const TLogicBounds& bounds,
+                                                         const TDeviceRect& graphArea);
+
 // Paints the graph on area.Canvas: background, captions and title, grid and tick labels,
 // curves with markers, the legend (with PrintLegend), the soil-layer strip and the frame.
-// legendFraction: upper left corner of the on-screen legend as a fraction of the window's
-// width and height, applied to the graph area of the picture.
 void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawArea& area,
-               QPointF legendFraction);
+               const TLegendAnchor& legend);
 
 // Text of an axis caption or a curve name as Qt text.
 QString ToQString(const std::string& text);

@@ -8,6 +8,7 @@
 #include "gui/results/GraphPlot.h"
 #include "gui/results/PlotHatchTiles.h"
 #include "gui/results/PlotLegend.h"
+#include "gui/results/PlotPainter.h"
 #include "gui/results/SaveAttb.h"
 
 #include <QApplication>
@@ -119,6 +120,56 @@ class PlotFormTest : public QObject
     Q_OBJECT
 
   private:
+    // The legend box lies inside the graph area, clear of the frame and its tick marks (so
+    // over no tick label), and no visible curve passes under it.
+    static bool LegendInsideGraph(TPlotForm& form)
+    {
+        const TDeviceRect g = form.WindowPlotLayout().Graph;
+        const QRect box = form.Legend()->geometry();
+        const int inset = form.Canvas()->logicalDpiX() / 16;
+        return box.left() >= g.Left + inset && box.right() <= g.Right - inset &&
+               box.top() >= g.Top + inset && box.bottom() <= g.Bottom - inset;
+    }
+
+    static bool LegendClearOfCurves(TPlotForm& form)
+    {
+        if (!LegendInsideGraph(form))
+            return false;
+        const TDeviceRect g = form.WindowPlotLayout().Graph;
+        const QRect box = form.Legend()->geometry();
+        for (const auto& curve : CurveDevicePoints(*form.Data(), form.LogicBounds(), g))
+            for (std::size_t i = 1; i < curve.size(); ++i)
+                for (int k = 0; k <= 50; ++k) {
+                    const double t = k / 50.0;
+                    const QPoint p(
+                        static_cast<int>(curve[i - 1].X + t * (curve[i].X - curve[i - 1].X)),
+                        static_cast<int>(curve[i - 1].Y + t * (curve[i].Y - curve[i - 1].Y)));
+                    if (box.contains(p))
+                        return false;
+                }
+        return true;
+    }
+
+    // True when every pixel of the picture in the given rectangle is white.
+    static bool White(const QImage& image, const QRect& rect)
+    {
+        const QRect r = rect.intersected(image.rect());
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    return false;
+        return true;
+    }
+
+    // Graph area of a picture of the form's graph, as RenderPicture lays it out.
+    static TDeviceRect PictureGraphArea(TPlotForm& form, const QImage& image, int ppi)
+    {
+        const TDeviceRect drawing = PictureDrawingRect(image.width(), image.height(), ppi, ppi);
+        return WindowLayoutIn(drawing, LayoutInputFor(*form.Data(), form.TextHeight(),
+                                                      form.Canvas()->logicalDpiX(),
+                                                      form.Canvas()->logicalDpiY()))
+            .Graph;
+    }
     std::unique_ptr<TPlotForm> OpenForm(TGraphPlot& graph, int width = 900, int height = 700)
     {
         auto form = std::make_unique<TPlotForm>(graph);
@@ -151,10 +202,11 @@ class PlotFormTest : public QObject
         QCOMPARE(form->Legend()->count(), 3);
         QCOMPARE(form->Legend()->item(0)->text(), QStringLiteral("Dia=3 ft *"));
         QCOMPARE(form->Legend()->item(1)->foreground().color(), QColor(0, 0, 255));
-        // Legend's lower right corner on the graph area's lower right corner.
+        // Capacity grows with depth, so the curves run out at the lower right: the legend
+        // goes to a free corner inside the graph area, over no tick label and no curve.
         TDeviceRect g = form->WindowPlotLayout().Graph;
-        QCOMPARE(form->Legend()->x() + form->Legend()->width(), g.Right);
-        QCOMPARE(form->Legend()->y() + form->Legend()->height(), g.Bottom);
+        QVERIFY(LegendClearOfCurves(*form));
+        QVERIFY(form->Legend()->y() < (g.Top + g.Bottom) / 2);
 
         // Dragging the legend moves it, kept inside the client area.
         TPlotLegend* legend = form->Legend();
@@ -189,6 +241,23 @@ class PlotFormTest : public QObject
         // 25 curves: 20 listed.
         QCOMPARE(form->Legend()->count(), 20);
         QVERIFY(!graph.Lines(20).fActive);
+        // Twenty curves fill the graph: the legend goes to the corner they cross least,
+        // always inside the graph area. With three, a corner above or below the flat parts
+        // stays free.
+        QVERIFY(LegendInsideGraph(*form));
+        std::vector<bool> listed;
+        for (int i = 0; i < graph.LineCount(); ++i)
+            listed.push_back(graph.Lines(i).fActive);
+        std::vector<bool> three(listed.size(), false);
+        three[0] = three[10] = three[19] = true;
+        form->ApplyActiveCurves(three);
+        QVERIFY(LegendClearOfCurves(*form));
+        // Resizing keeps it clear, until the user puts it somewhere.
+        form->resize(700, 650);
+        QApplication::processEvents();
+        QVERIFY(LegendClearOfCurves(*form));
+        SavePictures(*form, "tz-three");
+        form->ApplyActiveCurves(listed);
         SavePictures(*form, "tz");
 
         // Double-clicking an entry hides its curve and drops the star.
@@ -331,6 +400,70 @@ class PlotFormTest : public QObject
         auto depthForm = OpenForm(depth);
         printer.setOutputFileName(PlotFolder() + "/depth-print.pdf");
         depthForm->PrintOn(printer);
+    }
+
+    void picturesKeepMarginsAndLegendInsideTheFrame()
+    {
+        TGraphPlot graph;
+        FillSettlementGraph(graph);
+        for (int c = 0; c < 3; ++c)
+            graph.Lines(c).fValueS += " of a shaft 4 ft in diameter";
+        auto form = OpenForm(graph);
+        form->SetFontSize(15);
+        const int ppi = 96;
+        QImage picture = form->RenderPicture(6.0, 4.0, ppi);
+        QVERIFY(picture.save(PlotFolder() + "/settlement-legend-saved.png"));
+        // An eighth of an inch clear along every edge: captions do not touch them.
+        const int m = ppi / 8;
+        QVERIFY(White(picture, QRect(0, 0, picture.width(), m)));
+        QVERIFY(White(picture, QRect(0, 0, m, picture.height())));
+        QVERIFY(White(picture, QRect(picture.width() - m, 0, m, picture.height())));
+        QVERIFY(White(picture, QRect(0, picture.height() - m, picture.width(), m)));
+        // Nothing right of or below the frame but the end labels of the axes: the legend
+        // stays inside it.
+        TDeviceRect g = PictureGraphArea(*form, picture, ppi);
+        QVERIFY(White(picture, QRect(g.Right + 2, g.Top, picture.width(), picture.height())));
+        QVERIFY(White(picture, QRect(g.Left, g.Bottom + 2, picture.width(), picture.height())));
+
+        // A legend dragged to the lower right of the window is in the lower right of the
+        // picture, still inside the frame at 1.5 times the text size.
+        TPlotLegend* legend = form->Legend();
+        QPoint grab = legend->visualItemRect(legend->item(0)).center();
+        QTest::mousePress(legend->viewport(), Qt::LeftButton, {}, grab);
+        QTest::mouseMove(legend->viewport(), grab + QPoint(3000, 3000));
+        QTest::mouseRelease(legend->viewport(), Qt::LeftButton, {}, grab + QPoint(3000, 3000));
+        QCOMPARE(legend->x() + legend->width(), form->Canvas()->width());
+        // Where the user put it, it stays.
+        const QPoint put = legend->pos();
+        form->SetFontSize(10);
+        form->SetFontSize(15);
+        QCOMPARE(legend->pos(), put);
+        picture = form->RenderPicture(6.0, 4.0, ppi);
+        QVERIFY(picture.save(PlotFolder() + "/settlement-legend-moved-saved.png"));
+        QVERIFY(White(picture, QRect(g.Right + 2, g.Top, picture.width(), picture.height())));
+        QVERIFY(White(picture, QRect(g.Left, g.Bottom + 2, picture.width(), picture.height())));
+    }
+
+    void layerStripClosedAtTheGraphEdge()
+    {
+        // Layers reaching 42 ft below a graph that ends at 40 ft.
+        TGraphPlot graph;
+        FillDepthGraph(graph, false);
+        auto form = OpenForm(graph);
+        QImage picture = form->RenderPicture(10.0, 7.5, 96);
+        QVERIFY(picture.save(PlotFolder() + "/depth-layers-saved.png"));
+        TPlotLayoutInput in =
+            LayoutInputFor(graph, form->TextHeight(), form->Canvas()->logicalDpiX(),
+                           form->Canvas()->logicalDpiY());
+        TPlotLayout layout =
+            WindowLayoutIn(PictureDrawingRect(picture.width(), picture.height(), 96, 96), in);
+        const TDeviceRect s = layout.Layers;
+        QVERIFY(s.Width() > 0);
+        // The last band is outlined along the strip's lower edge.
+        int dark = 0;
+        for (int x = s.Left; x <= s.Right; ++x)
+            dark += qGray(picture.pixel(x, s.Bottom)) < 128;
+        QVERIFY2(dark >= s.Width(), qPrintable(QString::number(dark)));
     }
 
     void smallWindowsAndEmptyGraphs()

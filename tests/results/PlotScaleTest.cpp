@@ -213,6 +213,86 @@ TEST(PlotLayout, WindowPrinterAndStrip)
     EXPECT_EQ(page.Right, 4800);
 }
 
+TEST(PlotLayout, PictureKeepsAnOuterMargin)
+{
+    TPlotLayoutInput in;
+    in.PpiX = in.PpiY = 96;
+    in.TextHeight = 16;
+    // 10 x 7.5 in at 96 ppi: an eighth of an inch clear on every side.
+    TDeviceRect drawing = PictureDrawingRect(960, 720, 96, 96);
+    EXPECT_EQ(drawing.Left, 12);
+    EXPECT_EQ(drawing.Top, 12);
+    EXPECT_EQ(drawing.Right, 948);
+    EXPECT_EQ(drawing.Bottom, 708);
+    TPlotLayout window = WindowLayout(960, 720, in);
+    TPlotLayout picture = WindowLayoutIn(drawing, in);
+    EXPECT_EQ(picture.Graph.Left, window.Graph.Left + 12);
+    EXPECT_EQ(picture.Graph.Top, window.Graph.Top + 12);
+    EXPECT_EQ(picture.Graph.Right, window.Graph.Right - 12);
+    EXPECT_EQ(picture.Graph.Bottom, window.Graph.Bottom - 12);
+    // The window layout is the layout inside the whole surface.
+    TPlotLayout whole = WindowLayoutIn(TDeviceRect{0, 0, 960, 720}, in);
+    EXPECT_EQ(whole.Graph.Left, window.Graph.Left);
+    EXPECT_EQ(whole.Graph.Bottom, window.Graph.Bottom);
+}
+
+TEST(PlotLayout, LegendGoesToTheCornerTheCurvesLeaveFree)
+{
+    const TDeviceRect g{100, 100, 700, 500};
+    const int w = 120, h = 60, inset = 8;
+    const auto corner = [&](const std::vector<std::vector<TDevicePoint>>& curves) {
+        return PlaceLegendBox(g, w, h, inset, inset, curves);
+    };
+    struct Case
+    {
+        const char* what;
+        std::vector<std::vector<TDevicePoint>> curves;
+        int left, top;
+    };
+    const int right = 700 - inset - w, bottom = 500 - inset - h;
+    const int left = 100 + inset, top = 100 + inset;
+    const Case cases[] = {
+        {"no curves: lower right", {}, right, bottom},
+        // Capacity growing with depth (x axis on top): from the upper left to the lower right.
+        {"falling diagonal", {{{100, 100}, {700, 500}}}, right, top},
+        // t-z curves: steep rise then flat along the top; the lower right stays free.
+        {"rising then flat", {{{100, 500}, {150, 120}, {700, 110}}}, right, bottom},
+        // Curves in the right half and along the bottom: upper left is free.
+        {"two curves", {{{100, 490}, {700, 490}}, {{690, 100}, {690, 500}}}, left, top},
+        // Every corner crossed: the one with the fewest samples (the lower line starts
+        // inside the lower left corner).
+        {"all corners", {{{100, 130}, {700, 130}}, {{180, 470}, {700, 470}}}, left, bottom},
+    };
+    for (const Case& c : cases) {
+        TDeviceRect box = corner(c.curves);
+        EXPECT_EQ(box.Left, c.left) << c.what;
+        EXPECT_EQ(box.Top, c.top) << c.what;
+        EXPECT_EQ(box.Width(), w) << c.what;
+        EXPECT_EQ(box.Height(), h) << c.what;
+    }
+    // A box larger than the area keeps its upper left corner in sight.
+    TDeviceRect big = PlaceLegendBox(g, 1000, 50, inset, inset, {});
+    EXPECT_EQ(big.Left, 100 + inset);
+    EXPECT_EQ(big.Top, bottom + h - 50);
+}
+
+TEST(PlotLayout, LegendBoxKeptInsideTheFrame)
+{
+    const TDeviceRect g{100, 100, 700, 500};
+    // Beyond the lower right: pulled back in, clear of the frame.
+    TDeviceRect box = KeepBoxInside(g, 650, 480, 100, 40, 8, 8);
+    EXPECT_EQ(box.Right, 692);
+    EXPECT_EQ(box.Bottom, 492);
+    // Beyond the upper left.
+    box = KeepBoxInside(g, 0, 0, 100, 40, 8, 8);
+    EXPECT_EQ(box.Left, 108);
+    EXPECT_EQ(box.Top, 108);
+    // Taller than the area: its top stays at the top.
+    box = KeepBoxInside(g, 300, 300, 100, 900, 8, 8);
+    EXPECT_EQ(box.Top, 108);
+    EXPECT_EQ(box.Left, 300);
+}
+
 TEST(PlotMarkers, ShapeByCurveIndex)
 {
     EXPECT_EQ(MarkerShapeNumber(0), 1);
