@@ -288,7 +288,9 @@ QStringList LabelLines(const QString& name, const QFontMetrics& fm, int width, i
 // smaller type; left out when the band is too thin for readable type.
 void PaintLayerLabel(QPainter& p, const QString& name, const QRect& band, int baseTextHeight)
 {
-    const int room = band.width() - 4;
+    // A couple of pixels of white around the type keep the hatching off the letters.
+    const int pad = 2;
+    const int room = band.width() - 2 - 2 * pad;
     const int minimum = std::max(6, baseTextHeight * 3 / 5);
     for (int size = std::max(1, baseTextHeight); size >= minimum; --size) {
         const QFont font = GraphFont(size, false);
@@ -303,7 +305,7 @@ void PaintLayerLabel(QPainter& p, const QString& name, const QRect& band, int ba
         QRect textRect(0, 0, width, height);
         textRect.moveCenter(band.center());
         p.setFont(font);
-        p.fillRect(textRect, Qt::white);
+        p.fillRect(textRect.adjusted(-pad, 0, pad, 0), Qt::white);
         p.setPen(Qt::black);
         p.drawText(textRect, Qt::AlignCenter, lines.join(QLatin1Char('\n')));
         return;
