@@ -370,6 +370,9 @@ class PlotFormTest : public QObject
         form->ApplyGraphCaption(QStringLiteral("Shaft 1, 4 ft diameter"), true);
         form->SetFontSize(15);
         SavePictures(*form, "settlement-font15");
+        form->SetFontSize(30);
+        SavePictures(*form, "settlement-font30");
+        form->SetFontSize(15);
 
         // Saved pictures: size from inches and pixels per inch; BMP unless .png.
         QTemporaryDir dir;
