@@ -1,4 +1,5 @@
 #include "gui/results/PlotDataReader.h"
+#include <cmath>
 
 #include <algorithm>
 #include <array>
@@ -92,6 +93,16 @@ class TPlotFileReader
   private:
     bool English() const { return s.fUnits != 2; }
     const char* UnitWord() const { return English() ? " ft" : " m"; }
+
+    // The engine writes t-z curve depths in inches in English projects (the unit of the
+    // load-transfer solution) and in metres in SI projects; the curve name states the depth in
+    // the project's length unit, so English depths are shown in feet, to the hundredth.
+    double CurveDepthInUnits(double depthFromFile) const
+    {
+        if (!English())
+            return depthFromFile;
+        return std::round(depthFromFile / 12.0 * 100.0) / 100.0;
+    }
     bool Elevation() const { return s.UseElevation == 1; }
     double DepthValue(double depth) const { return Elevation() ? s.ValElevation - depth : depth; }
 
@@ -379,7 +390,7 @@ class TPlotFileReader
             r.ReadInteger(); // curve number
             r.ReadInteger(); // point count; every curve has 10 points
             const double depth = r.ReadFloat();
-            graph.Lines(c).fValueS = "H=" + FormatGeneral(depth) + UnitWord();
+            graph.Lines(c).fValueS = "H=" + FormatGeneral(CurveDepthInUnits(depth)) + UnitWord();
             ReadTransferPoints(graph.Lines(c));
         }
     }

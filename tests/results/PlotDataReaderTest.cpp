@@ -121,6 +121,7 @@ TEST(PlotDataReader, SoilTipRunWithEveryAppendedGroup)
     EXPECT_DOUBLE_EQ(g.pltTzAdd.Data(0, 9).x, 0.1);
     ASSERT_EQ(g.pltTz.LineCount(), 2);
     EXPECT_EQ(g.pltTz.Count(), 10);
+    // English files hold curve depths in inches; the name gives feet.
     EXPECT_EQ(g.pltTz.Lines(1).GetLineName(), "H=12 ft");
     EXPECT_DOUBLE_EQ(g.pltTz.Data(1, 0).y, 100.0);
     ASSERT_EQ(g.pltQw.LineCount(), 2);
@@ -166,7 +167,8 @@ TEST(PlotDataReader, ElevationModeAndLrfdUpliftCaptions)
     // Several lengths: named after the tip elevation of each curve.
     EXPECT_EQ(g.pltSkin.Lines(0).GetLineName(), "L =88 m");
     EXPECT_EQ(g.pltUpper.Lines(1).GetLineName(), "L =89 m");
-    EXPECT_EQ(g.pltTz.Lines(0).GetLineName(), "H=11 m");
+    // SI files hold curve depths in metres: the value is named as written.
+    EXPECT_EQ(g.pltTz.Lines(0).GetLineName(), "H=132 m");
     EXPECT_EQ(g.pltTz.YCaptionText(), "Unit Load Transfer, t (kN/m^2)");
 }
 
