@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,14 +76,28 @@ std::size_t readBlocks(const std::vector<std::string>& lines, std::size_t blockC
     return at;
 }
 
-// Lines of the load distribution: three times three blanks and an E10.3 field, padded to 80.
+// Whether a line is one of the load distribution: three times three blanks and an E10.3
+// field, padded with blanks to 80 characters.
+bool isLoadDistributionLine(const std::string& line)
+{
+    if (line.size() != 80 || line.find_first_not_of(' ', 39) != std::string::npos)
+        return false;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t g = 0; g < 3; ++g) {
+        const std::string f = line.substr(13 * g, 13);
+        if (f.substr(0, 3) != "   " || (f[3] != ' ' && f[3] != '-') || f.substr(4, 2) != "0." ||
+            !digit(f[6]) || !digit(f[7]) || !digit(f[8]) || f[9] != 'E' ||
+            (f[10] != '+' && f[10] != '-') || !digit(f[11]) || !digit(f[12]))
+            return false;
+    }
+    return true;
+}
+
 std::size_t loadDistributionLines(const std::vector<std::string>& lines)
 {
-    static const std::regex row(R"((   [ -]0\.\d{3}E[+-]\d\d){3} *)");
     std::size_t n = 0;
     for (const std::string& line : lines)
-        if (std::regex_match(line, row) && line.size() == 80)
-            ++n;
+        n += isLoadDistributionLine(line) ? 1 : 0;
     return n;
 }
 
