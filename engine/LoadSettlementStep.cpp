@@ -183,8 +183,6 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
     if (c.firstCase) {
         out.qwReport << blanks(5) << "QW CURVE DATA\n";
         out.tzReport << "\n\n" << blanks(5) << "TZ CURVE DATA\n";
-        out.tzPlot << freeFormat(static_cast<long>(methods::kTzCurvesPerLayer * layers.size()))
-                   << '\n';
     }
 
     for (CurveSelector selector : Selectors) {
@@ -222,16 +220,27 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
         }
 
         if (selector == CurveSelector::Trend) {
-            if (c.lengthNumber == 1) {
-                if (c.firstCase)
+            // The Q-w curves follow the t-z block of the first case and are counted by the
+            // curves actually written: without that block, or with a rock-tip case among the
+            // diameters, a count by diameter would not match the curves that follow and the
+            // plot data could not be read back.
+            if (c.lengthNumber == 1 && (c.firstCase || state.tzBlockWritten)) {
+                if (c.firstCase) {
+                    // The count of the t-z block, 5 per layer, with the curves it counts.
+                    out.tzPlot << freeFormat(
+                                      static_cast<long>(methods::kTzCurvesPerLayer * layers.size()))
+                               << '\n';
                     writeLines(out.tzPlot, methods::tzPlotCurveLines(tz));
+                    state.tzBlockWritten = true;
+                }
                 const float diameter =
                     deck.isSI() ? shaft.stemDiameter_ft / FeetPerMetre : shaft.stemDiameter_ft;
                 writeLines(out.qwPlot, methods::qwPlotCurveLines(
                                            c.diameterNumber, diameter,
                                            methods::qwCurveForOutput(curve.qwCurve, units)));
+                ++state.qwCurvesWritten;
                 if (out.writeTzDiam)
-                    out.writeTzDiam(c.diameterNumber);
+                    out.writeTzDiam(state.qwCurvesWritten);
             }
             if (c.caseNumber == 1)
                 writeLines(out.loadDistributionPlot,

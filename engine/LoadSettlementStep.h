@@ -49,6 +49,10 @@ struct LoadSettlementRunState
     std::optional<SolvedShaft> lastSolution; // for the detail file TZDATA.DAT
     DesignChartValues chart;
     bool chartStarted = false;
+    // The t-z block of the plot data (first case with a soil tip) and the Q-w curves written
+    // after it.
+    bool tzBlockWritten = false;
+    int qwCurvesWritten = 0;
 };
 
 void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,

@@ -103,3 +103,24 @@ TEST(PlotDataRoundTrip, EveryExampleReadsBackIntoFilledGraphs)
     }
     EXPECT_GT(projects, 0);
 }
+
+TEST(PlotDataRoundTrip, RockTipCasesBeforeSoilTipCasesReadBack)
+{
+    // Design load given: the shafts of 3 to 5 ft need the rock below 20 ft, those of 5.5 and
+    // 6 ft stop in the clay above it.
+    test::TempFolder folder{"korva round trip"};
+    const fs::path file = folder / "rock first.kv8d";
+    test::writeText(file, "Rock first, clay later\n1 \n1 1 1 2 1 2 0 0 0 0 0\n"
+                          "3 6 0 0 0 0 4000000\n2 10 200 2.5 3\n2 20 \n"
+                          "0 120 0.0 3000 0 0 0 1 1 \n0 120 0.0 3000 0 0 0 1 1 \n0 0\n4 60 \n"
+                          "360000 576000 2 0.01 3 0 1000000 80 0 1 1 \n"
+                          "360000 576000 2 0.01 3 0 1000000 85 0 1 1 \n");
+    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    ASSERT_EQ(runAnalysis(names).status, StatusNormal);
+    TResultGraphs graphs;
+    const TPlotReadResult read = ReadPlotData(names.resolve(names.plot), settingsOf(file), graphs);
+    ASSERT_TRUE(read.ShowOutput) << read.ErrorMessage;
+    EXPECT_EQ(read.ID2, 0);
+    EXPECT_EQ(graphs.pltTotal.LineCount(), 7);
+    EXPECT_TRUE(hasNonZeroPoint(graphs.pltAxial));
+}
