@@ -459,8 +459,9 @@ void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
                    : 0;
     const std::vector<methods::TzLayer> layers = tzLayers(deck);
 
-    if (computable && isSoilTip(tipKind) && deck.PrintTZCurves == 1 && c.firstCase &&
-        !deck.tzDepths.empty()) {
+    // With the option set the block is written even without depths: the plot data reader
+    // expects its count ahead of the t-z block.
+    if (computable && isSoilTip(tipKind) && deck.PrintTZCurves == 1 && c.firstCase) {
         if (!additionalTzCurves(c, out, layers))
             return;
     }

@@ -147,3 +147,15 @@ TEST(LoadSettlementStep, FirstSoilTipCaseAfterRockTipsSwitchesTheCurveCodeToThre
     EXPECT_EQ(codes.front(), 0);
     EXPECT_EQ(codes.back(), 3);
 }
+
+TEST(LoadSettlementStep, AdditionalTzOptionWithoutDepthsStillWritesTheBlockCount)
+{
+    const Files f = runDeck(sandWithTzDepths("0\n"));
+    ASSERT_EQ(f.outcome.status, StatusNormal) << f.outcome.message;
+    const std::vector<std::string> plot = lines(f.plot);
+    std::size_t at = 0;
+    while (at < plot.size() && plot[at] != " 0" + std::string(78, ' '))
+        ++at;
+    ASSERT_LT(at + 1, plot.size());
+    EXPECT_EQ(plot[at + 1], " 5" + std::string(78, ' ')); // the t-z block follows
+}
