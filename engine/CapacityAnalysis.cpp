@@ -237,10 +237,12 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
 
     const bool designChart = deck.IChart >= 1;
     const float diameterStep = designChart ? deck.DIAMINCR : 0.5f;
-    std::vector<float> lengths{designLoadGiven ? 0.0f : deck.PD};
+    // The length series starts at the proposed length PD. In a design-load run the length is
+    // found by the walk and PD is 0, so the series holds one member; the design value of such a
+    // run is a load in tons and never serves as a length.
+    std::vector<float> lengths{deck.PD};
     if (deck.IPENT >= 1 || designChart)
-        lengths =
-            makeLengthSeries(designLoadGiven ? deck.designValue : deck.PD, deck.PDMIN, deck.PDINCR);
+        lengths = makeLengthSeries(deck.PD, deck.PDMIN, deck.PDINCR);
     const std::vector<float> diameters = makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep);
 
     WarningSink warnings(notes);

@@ -200,5 +200,25 @@ TEST(RunAnalysis, MissingOrShortNamesFileGivesItsStatusAndWritesNothing)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+TEST(RunAnalysis, DesignLoadRunWithMultipleLengthsAnalysesEachDiameterOnce)
+{
+    // A design-load project (150 tons, diameters 3 to 4 ft) with the multiple-length option set
+    // by hand: the walk finds the length, so every diameter is one case; the load of 150 tons is
+    // never taken for a series of lengths.
+    std::string deck = test::readText(fs::path(KORVA_EXAMPLES) / "ClaySite.kv8d");
+    const std::string control = "1 1 1 1 1 2 0 0 0 0 0\r\n";
+    const std::string site = "2 15 150 2.5 3\r\n";
+    ASSERT_NE(deck.find(control), std::string::npos);
+    ASSERT_NE(deck.find(site), std::string::npos);
+    deck.replace(deck.find(control), control.size(), "1 1 1 1 1 2 1 0 0 0 0\r\n");
+    deck.insert(deck.find(site) + site.size(), "0 0\r\n");
+    ProjectFolder p(deck);
+    const RunOutcome outcome = runAnalysis(p.names, fixedTime());
+    ASSERT_EQ(outcome.status, StatusNormal) << outcome.message;
+    ASSERT_EQ(outcome.summary.cases.size(), 3u);
+    for (const CaseSummary& c : outcome.summary.cases)
+        EXPECT_TRUE(c.reachedFinal);
+}
+
 } // namespace
 } // namespace korva
