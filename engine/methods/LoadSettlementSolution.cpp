@@ -28,42 +28,73 @@ bool validShaft(const LoadSettlementCase& shaft)
            std::isfinite(shaft.baseTransitionLength_ft) && std::isfinite(shaft.ignoredTop_ft);
 }
 
-// A t-z curve prepared for repeated reading: the slope of each of its straight pieces.
+// A t-z curve prepared for repeated reading: its points held by value next to the slope of
+// each of its straight pieces, and whether its movements rise (or stay level) from point to
+// point, which lets a reading start its search at the piece of the previous reading.
 struct PreparedTzCurve
 {
-    const TzCurve* curve = nullptr;
+    std::array<float, kTzPointCount> movement_in{};
+    std::array<float, kTzPointCount> transfer_psi{};
     std::array<float, kTzPointCount> slope{}; // slope[i]: piece from point i - 1 to point i
+    bool ordered = false;
 };
 
 PreparedTzCurve prepare(const TzCurve& curve)
 {
     PreparedTzCurve prepared;
-    prepared.curve = &curve;
+    prepared.movement_in = curve.movement_in;
+    prepared.transfer_psi = curve.transfer_psi;
+    prepared.ordered = true;
     for (int i = 1; i < kTzPointCount; ++i) {
         const float dx = curve.movement_in[i] - curve.movement_in[i - 1];
         prepared.slope[i] =
             dx > 0.0f ? (curve.transfer_psi[i] - curve.transfer_psi[i - 1]) / dx : 0.0f;
+        if (!(curve.movement_in[i - 1] <= curve.movement_in[i])) {
+            prepared.ordered = false;
+        }
     }
     return prepared;
 }
 
-// The reading of transferAt_psi with the slope of each piece precomputed: linear between
-// points, the last value beyond the last point.
-float preparedTransfer_psi(const PreparedTzCurve& prepared, float movement_in)
+// Number of points after the first at or below the movement. For rising movements this is the
+// last such point, found by walking from `hint` (the answer of a nearby reading); otherwise
+// every point is counted.
+int pointsAtOrBelow(const PreparedTzCurve& prepared, float movement_in, int hint)
 {
-    const TzCurve& curve = *prepared.curve;
-    if (movement_in <= curve.movement_in[0]) {
-        return curve.transfer_psi[0];
+    const auto& m = prepared.movement_in;
+    if (!prepared.ordered) {
+        int below = 0;
+        for (int i = 1; i < kTzPointCount; ++i) {
+            below += m[static_cast<std::size_t>(i)] <= movement_in ? 1 : 0;
+        }
+        return below;
     }
-    int below = 0;
-    for (int i = 1; i < kTzPointCount; ++i) {
-        below += curve.movement_in[i] <= movement_in ? 1 : 0;
+    int below = hint;
+    while (below < kTzPointCount - 1 && m[static_cast<std::size_t>(below + 1)] <= movement_in) {
+        ++below;
     }
+    while (below > 0 && !(m[static_cast<std::size_t>(below)] <= movement_in)) {
+        --below;
+    }
+    return below;
+}
+
+// The reading of transferAt_psi with the slope of each piece precomputed: linear between
+// points, the last value beyond the last point. `hint` carries the piece from one reading to
+// the next.
+inline float preparedTransfer_psi(const PreparedTzCurve& prepared, float movement_in, int& hint)
+{
+    if (movement_in <= prepared.movement_in[0]) {
+        return prepared.transfer_psi[0];
+    }
+    const int below = pointsAtOrBelow(prepared, movement_in, hint);
+    hint = below;
     if (below == kTzPointCount - 1) {
-        return curve.transfer_psi[kTzPointCount - 1];
+        return prepared.transfer_psi[kTzPointCount - 1];
     }
-    const int i = below + 1;
-    return curve.transfer_psi[i - 1] + prepared.slope[i] * (movement_in - curve.movement_in[i - 1]);
+    const auto i = static_cast<std::size_t>(below + 1);
+    return prepared.transfer_psi[i - 1] +
+           prepared.slope[i] * (movement_in - prepared.movement_in[i - 1]);
 }
 
 // The support of one segment: its axial stiffness and the two curves bracketing its middle
@@ -129,20 +160,20 @@ MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlem
 }
 
 // Load transfer of a segment at a trial movement: each bracketing curve read at the movement,
-// then linear by depth between them.
-float supportedTransfer_psi(const MarchGeometry& g, const SegmentSupport& support,
-                            float movement_in)
+// then linear by depth between them. The hints carry each curve's piece between readings.
+inline float supportedTransfer_psi(const MarchGeometry& g, const SegmentSupport& support,
+                                   float movement_in, int& upperHint, int& lowerHint)
 {
     if (support.upper < 0) {
         return 0.0f;
     }
-    const float upper =
-        preparedTransfer_psi(g.curves[static_cast<std::size_t>(support.upper)], movement_in);
+    const float upper = preparedTransfer_psi(g.curves[static_cast<std::size_t>(support.upper)],
+                                             movement_in, upperHint);
     if (support.upper == support.lower) {
         return upper;
     }
-    const float lower =
-        preparedTransfer_psi(g.curves[static_cast<std::size_t>(support.lower)], movement_in);
+    const float lower = preparedTransfer_psi(g.curves[static_cast<std::size_t>(support.lower)],
+                                             movement_in, lowerHint);
     return upper + (lower - upper) * support.lowerWeight;
 }
 
@@ -208,6 +239,10 @@ LoadLevel march(const QwCurve& qwCurve, const MarchGeometry& g, float baseMoveme
     if (g.keepSegments) {
         level.segments.reserve(g.supports.size());
     }
+    const float p = g.perimeterTimesLength_in2;
+    const float quarterH = h / 4.0f;
+    int upperHint = 0;
+    int lowerHint = 0;
     for (int k = 0; k < segmentCount; ++k) {
         const SegmentSupport& support = g.supports[static_cast<std::size_t>(k)];
         SegmentRecord segment;
@@ -217,31 +252,38 @@ LoadLevel march(const QwCurve& qwCurve, const MarchGeometry& g, float baseMoveme
         segment.lowerMovement_in = movementBelow;
         const float ae = support.stiffness_lb;
         float trialMovement = movementBelow;
-        float loadAbove = loadBelow;
-        float movementAbove = movementBelow;
-        segment.converged = false;
-        for (int trial = 1; trial <= kMaxSegmentTrials; ++trial) {
-            const float t = supportedTransfer_psi(g, support, trialMovement);
-            const float increment = g.perimeterTimesLength_in2 * t;
-            const float middleLoad = loadBelow + increment / 2.0f;
-            const float compression = h * middleLoad / ae;
+        float t = 0.0f;
+        float increment = 0.0f;
+        float middleLoad = 0.0f;
+        float newMiddleMovement = 0.0f;
+        int trial = 1;
+        bool converged = false;
+        for (;; ++trial) {
+            t = supportedTransfer_psi(g, support, trialMovement, upperHint, lowerHint);
+            increment = p * t;
+            middleLoad = loadBelow + increment / 2.0f;
             // Lower half of the segment shortened under the mean load of that half.
-            const float newMiddleMovement =
-                movementBelow + (middleLoad + loadBelow) * (h / 4.0f) / ae;
-            loadAbove = loadBelow + increment;
-            movementAbove = movementBelow + compression;
-            segment.transfer_psi = t;
-            segment.loadIncrement_lb = increment;
-            segment.middleLoad_lb = middleLoad;
-            segment.compression_in = compression;
-            segment.middleMovement_in = newMiddleMovement;
-            segment.trials = trial;
+            newMiddleMovement = movementBelow + (middleLoad + loadBelow) * quarterH / ae;
             if (std::fabs(newMiddleMovement - trialMovement) <= kMiddleMovementTolerance_in) {
-                segment.converged = true;
+                converged = true;
+                break;
+            }
+            if (trial == kMaxSegmentTrials) {
                 break;
             }
             trialMovement = newMiddleMovement;
         }
+        // The whole segment shortened under its middle load, for the accepted trial.
+        const float compression = h * middleLoad / ae;
+        segment.transfer_psi = t;
+        segment.loadIncrement_lb = increment;
+        segment.middleLoad_lb = middleLoad;
+        segment.compression_in = compression;
+        segment.middleMovement_in = newMiddleMovement;
+        segment.trials = trial;
+        segment.converged = converged;
+        const float loadAbove = loadBelow + increment;
+        const float movementAbove = movementBelow + compression;
         if (!segment.converged) {
             ++level.unconvergedSegments;
         }
