@@ -1,115 +1,143 @@
 #include "engine/FixedFormat.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace korva {
 namespace {
 
 // The exact decimal value of a finite, non-negative double: 0.d1d2d3... x 10^exponent, with
 // d1 != 0 (no digits at all for zero). Every binary fraction has a finite decimal expansion,
-// so the digits below are exact and rounding decisions never see a pre-rounded value.
+// so the digits below are exact and rounding decisions never see a pre-rounded value. The
+// digits live in the object itself (309 integer digits at most, 1074 fraction digits at most),
+// so that a field costs no allocation.
 struct ExactDecimal
 {
-    std::string digits;
+    std::array<char, 1501> buffer; // a free character, then the fixed text of any double
+    const char* digits = nullptr;  // first significant digit, inside buffer
+    int count = 0;                 // significant digits, the last one nonzero
     int exponent = 0;
 };
 
-ExactDecimal exactDecimal(double magnitude)
+void exactDecimal(double magnitude, ExactDecimal& result)
 {
-    ExactDecimal result;
+    result.digits = result.buffer.data() + 1;
+    result.count = 0;
+    result.exponent = 0;
     if (magnitude == 0.0)
-        return result;
+        return;
     // magnitude = mantissa * 2^binaryExponent with an odd integer mantissa: the number of
     // decimal fraction digits equals the number of binary fraction digits.
     int binaryExponent = 0;
-    double fraction = std::frexp(magnitude, &binaryExponent);
-    auto mantissa = static_cast<long long>(std::ldexp(fraction, 53));
-    binaryExponent -= 53;
-    while ((mantissa & 1) == 0) {
-        mantissa >>= 1;
-        ++binaryExponent;
-    }
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    const auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 53));
+    binaryExponent -= 53 - std::countr_zero(mantissa);
     const int fractionDigits = binaryExponent < 0 ? -binaryExponent : 0;
 
-    // 309 integer digits at most, 1074 fraction digits at most.
-    std::array<char, 1500> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                   std::chars_format::fixed, fractionDigits);
+    // buffer[0] is kept free for a carry out of the first digit when rounding.
+    char* const first = result.buffer.data() + 1;
+    const auto [end, ec] = std::to_chars(first, result.buffer.data() + result.buffer.size(),
+                                         magnitude, std::chars_format::fixed, fractionDigits);
     if (ec != std::errc())
-        return result;
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const std::size_t point = text.find('.');
-    std::string integerPart(text.substr(0, point));
-    std::string fractionPart =
-        point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
-    std::string all = integerPart + fractionPart;
-    int pointPosition = static_cast<int>(integerPart.size());
-    std::size_t firstNonZero = all.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
-        return result;
-    result.digits = all.substr(firstNonZero);
-    result.exponent = pointPosition - static_cast<int>(firstNonZero);
-    std::size_t lastNonZero = result.digits.find_last_not_of('0');
-    result.digits.resize(lastNonZero + 1);
-    return result;
+        return;
+    // Close up the decimal point: integer digits then fraction digits.
+    char* point = std::find(first, end, '.');
+    int integerDigits = static_cast<int>(point - first);
+    char* last = end;
+    if (point != end) {
+        std::memmove(point, point + 1, static_cast<std::size_t>(end - point - 1));
+        --last;
+    }
+    const char* nonZero = first;
+    while (nonZero != last && *nonZero == '0')
+        ++nonZero;
+    if (nonZero == last)
+        return;
+    while (last[-1] == '0')
+        --last;
+    result.digits = nonZero;
+    result.count = static_cast<int>(last - nonZero);
+    result.exponent = integerDigits - static_cast<int>(nonZero - first);
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the exact digits that follow.
+// The digits are rounded in place; a carry out of the first digit steps one place to the left,
+// into the character the buffer keeps free in front of the fixed text.
 void roundToDigits(ExactDecimal& number, int keep)
 {
-    if (number.digits.empty())
+    if (number.count == 0)
         return;
     if (keep < 0) {
-        number.digits.clear();
+        number.count = 0;
         number.exponent = 0;
         return;
     }
-    if (static_cast<int>(number.digits.size()) <= keep)
+    if (number.count <= keep)
         return;
-    const bool roundUp = number.digits[static_cast<std::size_t>(keep)] >= '5';
-    number.digits.resize(static_cast<std::size_t>(keep));
+    char* digits = number.buffer.data() + (number.digits - number.buffer.data());
+    const bool roundUp = digits[keep] >= '5';
+    number.count = keep;
     if (roundUp) {
         int position = keep - 1;
-        while (position >= 0 && number.digits[static_cast<std::size_t>(position)] == '9') {
-            number.digits[static_cast<std::size_t>(position)] = '0';
+        while (position >= 0 && digits[position] == '9') {
+            digits[position] = '0';
             --position;
         }
         if (position >= 0) {
-            ++number.digits[static_cast<std::size_t>(position)];
+            ++digits[position];
         } else {
-            number.digits.insert(number.digits.begin(), '1');
+            // All kept digits were nines (or none were kept): a new leading 1.
+            --digits;
+            *digits = '1';
+            ++number.count;
             ++number.exponent;
         }
     }
-    std::size_t lastNonZero = number.digits.find_last_not_of('0');
-    if (lastNonZero == std::string::npos) {
-        number.digits.clear();
+    while (number.count > 0 && digits[number.count - 1] == '0')
+        --number.count;
+    if (number.count == 0)
         number.exponent = 0;
-    } else {
-        number.digits.resize(lastNonZero + 1);
-    }
+    number.digits = digits;
 }
 
 char digitAt(const ExactDecimal& number, int index)
 {
-    if (index < 0 || index >= static_cast<int>(number.digits.size()))
+    if (index < 0 || index >= number.count)
         return '0';
-    return number.digits[static_cast<std::size_t>(index)];
+    return number.digits[index];
 }
+
+// Right-aligned text of `length` characters in a field of `width` (length <= width): the blanks
+// in front are set, the text is written from `next` on.
+struct FieldWriter
+{
+    std::string text;
+    char* next;
+
+    FieldWriter(int width, int length)
+        : text(static_cast<std::size_t>(width), ' '), next(text.data() + (width - length))
+    {
+    }
+    void push(char c) { *next++ = c; }
+};
 
 std::string stars(int width)
 {
     return std::string(static_cast<std::size_t>(std::max(width, 0)), '*');
 }
 
-std::string rightAlign(const std::string& text, int width)
+std::string rightAlign(std::string_view text, int width)
 {
     if (static_cast<int>(text.size()) > width)
         return stars(width);
-    return blanks(width - static_cast<int>(text.size())) + text;
+    std::string result(static_cast<std::size_t>(width), ' ');
+    text.copy(result.data() + (width - static_cast<int>(text.size())), text.size());
+    return result;
 }
 
 // Text of a value that is not finite; asterisks when it does not fit.
@@ -146,21 +174,32 @@ std::string formatF(double value, int width, int decimals)
     if (!std::isfinite(value))
         return nonFinite(value, width);
     decimals = std::max(decimals, 0);
-    ExactDecimal number = exactDecimal(std::fabs(value));
+    ExactDecimal number;
+    exactDecimal(std::fabs(value), number);
     roundToDigits(number, number.exponent + decimals);
 
-    std::string integerPart;
-    for (int i = 0; i < number.exponent; ++i)
-        integerPart += digitAt(number, i);
-    std::string fractionPart;
+    // sign, integer digits ("0" when none), point, decimals
+    const bool negative = std::signbit(value);
+    const bool noIntegerDigits = number.exponent <= 0;
+    const int length = (negative ? 1 : 0) + (noIntegerDigits ? 1 : number.exponent) + 1 + decimals;
+    // The optional leading zero goes when the field is one column short.
+    const bool dropZero = length > width && noIntegerDigits && decimals > 0;
+    if (length - (dropZero ? 1 : 0) > width)
+        return stars(width);
+    FieldWriter text(width, length - (dropZero ? 1 : 0));
+    if (negative)
+        text.push('-');
+    if (noIntegerDigits) {
+        if (!dropZero)
+            text.push('0');
+    } else {
+        for (int i = 0; i < number.exponent; ++i)
+            text.push(digitAt(number, i));
+    }
+    text.push('.');
     for (int i = 0; i < decimals; ++i)
-        fractionPart += digitAt(number, number.exponent + i);
-
-    const std::string sign = std::signbit(value) ? "-" : "";
-    std::string text = sign + (integerPart.empty() ? "0" : integerPart) + "." + fractionPart;
-    if (static_cast<int>(text.size()) > width && integerPart.empty() && decimals > 0)
-        text = sign + "." + fractionPart;
-    return rightAlign(text, width);
+        text.push(digitAt(number, number.exponent + i));
+    return std::move(text.text);
 }
 
 std::string formatE(double value, int width, int decimals)
@@ -170,30 +209,40 @@ std::string formatE(double value, int width, int decimals)
     if (!std::isfinite(value))
         return nonFinite(value, width);
     decimals = std::max(decimals, 0);
-    ExactDecimal number = exactDecimal(std::fabs(value));
+    ExactDecimal number;
+    exactDecimal(std::fabs(value), number);
     roundToDigits(number, decimals);
 
-    std::string mantissa;
-    for (int i = 0; i < decimals; ++i)
-        mantissa += digitAt(number, i);
-    const int exponent = number.digits.empty() ? 0 : number.exponent;
+    const int exponent = number.count == 0 ? 0 : number.exponent;
     const int exponentMagnitude = std::abs(exponent);
-    std::string exponentText;
-    const char exponentSign = exponent < 0 ? '-' : '+';
-    if (exponentMagnitude <= 99) {
-        exponentText = std::string("E") + exponentSign + (exponentMagnitude < 10 ? "0" : "") +
-                       std::to_string(exponentMagnitude);
-    } else if (exponentMagnitude <= 999) {
-        exponentText = std::string(1, exponentSign) + std::to_string(exponentMagnitude);
-    } else {
+    if (exponentMagnitude > 999)
         return stars(width);
+    const char exponentSign = exponent < 0 ? '-' : '+';
+    const bool negative = std::signbit(value);
+    // sign, "0.", mantissa, exponent ("E+dd" or "+ddd")
+    const int length = (negative ? 1 : 0) + 2 + decimals + 4;
+    if (length - 1 > width)
+        return stars(width);
+    FieldWriter text(width, length <= width ? length : length - 1);
+    if (negative)
+        text.push('-');
+    if (length <= width)
+        text.push('0');
+    text.push('.');
+    for (int i = 0; i < decimals; ++i)
+        text.push(digitAt(number, i));
+    if (exponentMagnitude <= 99) {
+        text.push('E');
+        text.push(exponentSign);
+        text.push(static_cast<char>('0' + exponentMagnitude / 10));
+        text.push(static_cast<char>('0' + exponentMagnitude % 10));
+    } else {
+        text.push(exponentSign);
+        text.push(static_cast<char>('0' + exponentMagnitude / 100));
+        text.push(static_cast<char>('0' + exponentMagnitude / 10 % 10));
+        text.push(static_cast<char>('0' + exponentMagnitude % 10));
     }
-
-    const std::string sign = std::signbit(value) ? "-" : "";
-    std::string text = sign + "0." + mantissa + exponentText;
-    if (static_cast<int>(text.size()) > width)
-        text = sign + "." + mantissa + exponentText;
-    return rightAlign(text, width);
+    return std::move(text.text);
 }
 
 std::string formatI(long value, int width)

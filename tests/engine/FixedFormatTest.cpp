@@ -43,6 +43,15 @@ TEST(FixedFormat, FFieldsRoundHalfAwayFromZeroAndOverflowToAsterisks)
         {1.0e20, 8, 1, "********"},
         {static_cast<double>(2.4f), 12, 8, "  2.40000010"}, // a float is shown by its own value
         {6.0, 6, 3, " 6.000"},
+        {0.625, 5, 2, " 0.63"}, // exact half after an even digit still goes up
+        {-0.375, 5, 2, "-0.38"},
+        {9.5, 4, 0, " 10."}, // carry out of the first digit
+        {0.96, 4, 1, " 1.0"},
+        {99.95, 6, 1, " 100.0"}, // 99.95 is slightly above the half in binary
+        {0.0, 3, 2, ".00"},
+        {-0.0, 5, 2, "-0.00"},
+        {1.0e22, 30, 3, "   10000000000000000000000.000"}, // wide field, long integer part
+        {1.0e-30, 8, 2, "    0.00"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatF(c.value, c.width, c.decimals), c.expected)
@@ -66,6 +75,12 @@ TEST(FixedFormat, EFieldsHaveAZeroPointMantissaAndTwoDigitExponent)
         {1.0e100, 10, 3, " 0.100+101"}, // three-digit exponent drops the letter
         {-120.0, 9, 3, "-.120E+03"},
         {-120.0, 8, 3, "********"},
+        {0.125, 9, 2, " 0.13E+00"}, // exact half goes away from zero
+        {99.96, 10, 3, " 0.100E+03"},
+        {9.9996, 10, 3, " 0.100E+02"},
+        {1.0e-5, 10, 3, " 0.100E-04"},
+        {-2.5e-101, 10, 3, "-0.250-100"},
+        {1.0e-300, 10, 3, " 0.100-299"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatE(c.value, c.width, c.decimals), c.expected)
