@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace korva {
 namespace {
@@ -40,18 +39,19 @@ void exactDecimal(double magnitude, ExactDecimal& result)
     const int fractionDigits = binaryExponent < 0 ? -binaryExponent : 0;
 
     // buffer[0] is kept free for a carry out of the first digit when rounding.
-    char* const first = result.buffer.data() + 1;
+    char* first = result.buffer.data() + 1;
     const auto [end, ec] = std::to_chars(first, result.buffer.data() + result.buffer.size(),
                                          magnitude, std::chars_format::fixed, fractionDigits);
     if (ec != std::errc())
         return;
-    // Close up the decimal point: integer digits then fraction digits.
-    char* point = std::find(first, end, '.');
-    int integerDigits = static_cast<int>(point - first);
+    // Close up the decimal point by moving the (short) integer digits one place to the right:
+    // integer digits then fraction digits, with the free character in front again.
+    char* const point = std::find(first, end, '.');
+    const int integerDigits = static_cast<int>(point - first);
     char* last = end;
     if (point != end) {
-        std::memmove(point, point + 1, static_cast<std::size_t>(end - point - 1));
-        --last;
+        std::copy_backward(first, point, point + 1);
+        ++first;
     }
     const char* nonZero = first;
     while (nonZero != last && *nonZero == '0')
