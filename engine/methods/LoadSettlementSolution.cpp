@@ -118,6 +118,46 @@ struct MarchGeometry
     std::vector<SegmentSupport> supports; // per segment, from the base up
 };
 
+// The bracket of bracketTzCurves (the first curve deeper than the depth and the one before
+// it) found by bisection: the first curve deeper than a depth is the first at which the
+// running maximum of the curve depths exceeds it, and that maximum never decreases.
+class CurveBracketing
+{
+  public:
+    explicit CurveBracketing(std::span<const TzCurve> curves)
+    {
+        deepestSoFar_in_.reserve(curves.size());
+        for (const TzCurve& curve : curves) {
+            if (std::isnan(curve.depth_in)) {
+                searchable_ = false;
+                return;
+            }
+            deepestSoFar_in_.push_back(deepestSoFar_in_.empty()
+                                           ? curve.depth_in
+                                           : std::max(deepestSoFar_in_.back(), curve.depth_in));
+        }
+    }
+
+    TzBracket bracket(std::span<const TzCurve> curves, float depth_in) const
+    {
+        if (!searchable_ || curves.empty()) {
+            return bracketTzCurves(curves, depth_in);
+        }
+        const auto deeper =
+            std::upper_bound(deepestSoFar_in_.begin(), deepestSoFar_in_.end(), depth_in);
+        if (deeper == deepestSoFar_in_.end()) {
+            const int last = static_cast<int>(curves.size()) - 1;
+            return {last, last};
+        }
+        const auto lower = static_cast<int>(deeper - deepestSoFar_in_.begin());
+        return {lower == 0 ? 0 : lower - 1, lower};
+    }
+
+  private:
+    std::vector<float> deepestSoFar_in_;
+    bool searchable_ = true;
+};
+
 float segmentMiddle_in(const MarchGeometry& g, int k)
 {
     return g.tip_in - g.h_in * (static_cast<float>(k) + 0.5f);
@@ -138,6 +178,7 @@ MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlem
     for (const TzCurve& curve : tzCurves) {
         g.curves.push_back(prepare(curve));
     }
+    const CurveBracketing bracketing(tzCurves);
     g.supports.reserve(static_cast<std::size_t>(shaft.segmentCount));
     for (int k = 0; k < shaft.segmentCount; ++k) {
         const float z = segmentMiddle_in(g, k);
@@ -145,7 +186,7 @@ MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlem
         support.stiffness_lb = stiffness.at_lb(z);
         // No load transfer in the ignored top portion.
         if (!(z < ignoredTop_in)) {
-            const TzBracket bracket = bracketTzCurves(tzCurves, z);
+            const TzBracket bracket = bracketing.bracket(tzCurves, z);
             support.upper = bracket.upper;
             support.lower = bracket.lower;
             if (bracket.upper >= 0 && bracket.upper != bracket.lower) {
