@@ -7,6 +7,7 @@
 
 #include "engine/FixedFormat.h"
 #include "engine/ReportCase.h"
+#include "engine/RunFiles.h"
 #include "engine/UnitConversion.h"
 #include "engine/methods/DecomposedRockSocketSettlement.h"
 #include "engine/methods/LoadTransferOutput.h"
@@ -499,8 +500,10 @@ void writeTzDetailFile(const LoadSettlementRunState& state, const std::filesyste
         methods::solveLoadSettlement(solved.selector, solved.shaft);
     if (curve.code != CurveBuildCode::Ok)
         return;
-    std::ofstream file(path, std::ios::out | std::ios::trunc);
+    std::ofstream file;
+    openOutputFile(file, path);
     writeLines(file, methods::tzDetailFileLines(curve));
+    closeOutputFile(file, path);
 }
 
 } // namespace korva

@@ -55,8 +55,7 @@ void checkDistinctFiles(const RunFileNames& names)
 
 void openOutput(AnalysisRun& run, std::ofstream& stream, const std::filesystem::path& path)
 {
-    stream.open(run.names.resolve(path), std::ios::out | std::ios::trunc);
-    if (!stream && run.status == StatusNormal) {
+    if (!openOutputFile(stream, run.names.resolve(path)) && run.status == StatusNormal) {
         run.status = StatusOutputFileFailed;
         run.failureMessage = "Output file " + quoted(path) + " cannot be created";
     }
@@ -113,10 +112,10 @@ void runAndGather(AnalysisRun& run)
 
     // The curve data the analysis spread over the scratch files joins the plot file and the
     // t-z report, also after a run that stopped early.
-    run.qwReport.close();
-    run.tzPlot.close();
-    run.qwPlot.close();
-    run.loadSettlementPlot.close();
+    closeOutputFile(run.qwReport, names.resolve(names.qwReport));
+    closeOutputFile(run.tzPlot, names.resolve(names.tzPlot));
+    closeOutputFile(run.qwPlot, names.resolve(names.qwPlot));
+    closeOutputFile(run.loadSettlementPlot, names.resolve(names.loadSettlementPlot));
     appendAs80CharacterRecords(names.resolve(names.qwReport), run.tzReport);
     appendAs80CharacterRecords(names.resolve(names.tzPlot), run.plot);
     if (run.tzDiamWritten())
@@ -125,11 +124,11 @@ void runAndGather(AnalysisRun& run)
     appendAs80CharacterRecords(names.resolve(names.loadSettlementPlot), run.plot);
 
     run.projectData.close();
-    run.report.close();
-    run.plot.close();
-    run.runNotes.close();
-    run.chart.close();
-    run.tzReport.close();
+    closeOutputFile(run.report, names.resolve(names.report));
+    closeOutputFile(run.plot, names.resolve(names.plot));
+    closeOutputFile(run.runNotes, names.resolve(names.runNotes));
+    closeOutputFile(run.chart, names.resolve(names.workFile(ChartWorkFileName)));
+    closeOutputFile(run.tzReport, names.resolve(names.tzReport));
 }
 
 } // namespace

@@ -183,6 +183,37 @@ void writeTimeBlock(std::ostream& out, const std::tm& localTime)
         << twoDigits(localTime.tm_min) << ':' << twoDigits(localTime.tm_sec) << "\n\n";
 }
 
+bool openOutputFile(std::ofstream& stream, const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error) &&
+        std::filesystem::file_size(path, error) > 1 && !error) {
+        std::filesystem::resize_file(path, 1, error);
+        // The remaining byte is written over first; a file that cannot be read and written
+        // in place is opened the usual way.
+        if (!error)
+            stream.open(path, std::ios::in | std::ios::out);
+    }
+    if (!stream.is_open())
+        stream.open(path, std::ios::out | std::ios::trunc);
+    return stream.is_open();
+}
+
+void closeOutputFile(std::ofstream& stream, const std::filesystem::path& path)
+{
+    if (!stream.is_open())
+        return;
+    // The position after the last byte written (pending output is written out first).
+    const std::streamoff written = stream.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::out);
+    stream.close();
+    if (written < 0)
+        return;
+    std::error_code error;
+    const auto length = static_cast<std::uintmax_t>(written);
+    if (std::filesystem::file_size(path, error) > length && !error)
+        std::filesystem::resize_file(path, length, error);
+}
+
 void appendAs80CharacterRecords(const std::filesystem::path& source, std::ostream& target)
 {
     std::ifstream in(source, std::ios::binary);

@@ -4,6 +4,7 @@
 // scratch files.
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -91,5 +92,15 @@ void writeTimeBlock(std::ostream& out, const std::tm& localTime);
 // with blanks, a longer one cut after the 80th character. A missing or empty source adds
 // nothing.
 void appendAs80CharacterRecords(const std::filesystem::path& source, std::ostream& target);
+
+// Opens an output file to be written from its start, as std::ios::trunc would, but an existing
+// file is first cut to one byte instead of emptied: ext4 and similar file systems push a file
+// that was truncated to zero out to the disk when it is closed, which takes far longer than
+// writing it. closeOutputFile then cuts the file to what was written, so the file ends exactly
+// as a truncated one would. Returns whether the stream is open.
+bool openOutputFile(std::ofstream& stream, const std::filesystem::path& path);
+
+// Closes a stream of openOutputFile and cuts its file to the length written.
+void closeOutputFile(std::ofstream& stream, const std::filesystem::path& path);
 
 } // namespace korva
