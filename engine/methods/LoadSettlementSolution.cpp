@@ -218,7 +218,8 @@ inline float supportedTransfer_psi(const MarchGeometry& g, const SegmentSupport&
     return upper + (lower - upper) * support.lowerWeight;
 }
 
-LoadLevel march(const QwCurve& qwCurve, const MarchGeometry& g, float baseMovement_in);
+std::vector<LoadLevel> marchAll(const QwCurve& qwCurve, const MarchGeometry& g,
+                                std::span<const float> baseMovements_in);
 
 } // namespace
 
@@ -267,78 +268,111 @@ AxialStiffnessProfile axialStiffnessProfile(float length_ft, float stemDiameter_
 
 namespace {
 
-LoadLevel march(const QwCurve& qwCurve, const MarchGeometry& g, float baseMovement_in)
+// The state of one march between segments: the node below the next segment and the piece of
+// each bracketing curve read last.
+struct MarchNode
 {
-    LoadLevel level;
-    level.baseMovement_in = baseMovement_in;
-    level.baseLoad_lb = baseLoadAt_lb(qwCurve, baseMovement_in);
-    const float h = g.h_in;
-    const auto segmentCount = static_cast<int>(g.supports.size());
-
-    float loadBelow = level.baseLoad_lb;
-    float movementBelow = baseMovement_in;
-    if (g.keepSegments) {
-        level.segments.reserve(g.supports.size());
-    }
-    const float p = g.perimeterTimesLength_in2;
-    const float quarterH = h / 4.0f;
+    float load_lb = 0.0f;
+    float movement_in = 0.0f;
     int upperHint = 0;
     int lowerHint = 0;
-    for (int k = 0; k < segmentCount; ++k) {
-        const SegmentSupport& support = g.supports[static_cast<std::size_t>(k)];
-        SegmentRecord segment;
-        segment.middleDepth_in = segmentMiddle_in(g, k);
-        segment.lowerDepth_in = segment.middleDepth_in + h / 2.0f;
-        segment.lowerLoad_lb = loadBelow;
-        segment.lowerMovement_in = movementBelow;
-        const float ae = support.stiffness_lb;
-        float trialMovement = movementBelow;
-        float t = 0.0f;
-        float increment = 0.0f;
-        float middleLoad = 0.0f;
-        float newMiddleMovement = 0.0f;
-        int trial = 1;
-        bool converged = false;
-        for (;; ++trial) {
-            t = supportedTransfer_psi(g, support, trialMovement, upperHint, lowerHint);
-            increment = p * t;
-            middleLoad = loadBelow + increment / 2.0f;
-            // Lower half of the segment shortened under the mean load of that half.
-            newMiddleMovement = movementBelow + (middleLoad + loadBelow) * quarterH / ae;
-            if (std::fabs(newMiddleMovement - trialMovement) <= kMiddleMovementTolerance_in) {
-                converged = true;
-                break;
-            }
-            if (trial == kMaxSegmentTrials) {
-                break;
-            }
-            trialMovement = newMiddleMovement;
+};
+
+// Solves segment k of a march from the node below it and moves the node to the segment's top.
+inline void solveSegment(const MarchGeometry& g, int k, MarchNode& node, SegmentRecord& segment)
+{
+    const SegmentSupport& support = g.supports[static_cast<std::size_t>(k)];
+    const float h = g.h_in;
+    const float p = g.perimeterTimesLength_in2;
+    const float quarterH = h / 4.0f;
+    const float loadBelow = node.load_lb;
+    const float movementBelow = node.movement_in;
+    segment.middleDepth_in = segmentMiddle_in(g, k);
+    segment.lowerDepth_in = segment.middleDepth_in + h / 2.0f;
+    segment.lowerLoad_lb = loadBelow;
+    segment.lowerMovement_in = movementBelow;
+    const float ae = support.stiffness_lb;
+    float trialMovement = movementBelow;
+    float t = 0.0f;
+    float increment = 0.0f;
+    float middleLoad = 0.0f;
+    float newMiddleMovement = 0.0f;
+    int trial = 1;
+    bool converged = false;
+    for (;; ++trial) {
+        t = supportedTransfer_psi(g, support, trialMovement, node.upperHint, node.lowerHint);
+        increment = p * t;
+        middleLoad = loadBelow + increment / 2.0f;
+        // Lower half of the segment shortened under the mean load of that half.
+        newMiddleMovement = movementBelow + (middleLoad + loadBelow) * quarterH / ae;
+        if (std::fabs(newMiddleMovement - trialMovement) <= kMiddleMovementTolerance_in) {
+            converged = true;
+            break;
         }
-        // The whole segment shortened under its middle load, for the accepted trial.
-        const float compression = h * middleLoad / ae;
-        segment.transfer_psi = t;
-        segment.loadIncrement_lb = increment;
-        segment.middleLoad_lb = middleLoad;
-        segment.compression_in = compression;
-        segment.middleMovement_in = newMiddleMovement;
-        segment.trials = trial;
-        segment.converged = converged;
-        const float loadAbove = loadBelow + increment;
-        const float movementAbove = movementBelow + compression;
-        if (!segment.converged) {
-            ++level.unconvergedSegments;
+        if (trial == kMaxSegmentTrials) {
+            break;
         }
-        if (g.keepSegments) {
-            level.segments.push_back(segment);
-        }
-        level.topSegment = segment;
-        loadBelow = loadAbove;
-        movementBelow = movementAbove;
+        trialMovement = newMiddleMovement;
     }
-    level.headDepth_in = g.tip_in - h * static_cast<float>(segmentCount);
-    level.headLoad_lb = loadBelow;
-    level.headMovement_in = movementBelow;
-    return level;
+    // The whole segment shortened under its middle load, for the accepted trial.
+    const float compression = h * middleLoad / ae;
+    segment.transfer_psi = t;
+    segment.loadIncrement_lb = increment;
+    segment.middleLoad_lb = middleLoad;
+    segment.compression_in = compression;
+    segment.middleMovement_in = newMiddleMovement;
+    segment.trials = trial;
+    segment.converged = converged;
+    node.load_lb = loadBelow + increment;
+    node.movement_in = movementBelow + compression;
+}
+
+// Marches every base movement, all of them side by side segment by segment: the marches are
+// independent of each other, so the processor overlaps their arithmetic, and each does exactly
+// the operations of a march on its own.
+std::vector<LoadLevel> marchAll(const QwCurve& qwCurve, const MarchGeometry& g,
+                                std::span<const float> baseMovements_in)
+{
+    const std::size_t count = baseMovements_in.size();
+    std::vector<LoadLevel> levels(count);
+    std::vector<MarchNode> nodes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        LoadLevel& level = levels[i];
+        level.baseMovement_in = baseMovements_in[i];
+        level.baseLoad_lb = baseLoadAt_lb(qwCurve, level.baseMovement_in);
+        nodes[i].load_lb = level.baseLoad_lb;
+        nodes[i].movement_in = level.baseMovement_in;
+        if (g.keepSegments) {
+            level.segments.reserve(g.supports.size());
+        }
+    }
+    const auto segmentCount = static_cast<int>(g.supports.size());
+    SegmentRecord scratch;
+    for (int k = 0; k < segmentCount; ++k) {
+        // Each record is written where it is kept: copying a record just written field by
+        // field would stall on reading it back as a whole.
+        const bool top = k == segmentCount - 1;
+        for (std::size_t i = 0; i < count; ++i) {
+            LoadLevel& level = levels[i];
+            SegmentRecord& segment = g.keepSegments ? level.segments.emplace_back()
+                                     : top          ? level.topSegment
+                                                    : scratch;
+            solveSegment(g, k, nodes[i], segment);
+            if (!segment.converged) {
+                ++level.unconvergedSegments;
+            }
+            if (top && g.keepSegments) {
+                level.topSegment = segment;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        LoadLevel& level = levels[i];
+        level.headDepth_in = g.tip_in - g.h_in * static_cast<float>(segmentCount);
+        level.headLoad_lb = nodes[i].load_lb;
+        level.headMovement_in = nodes[i].movement_in;
+    }
+    return levels;
 }
 
 } // namespace
@@ -352,7 +386,8 @@ LoadLevel marchFromBase(std::span<const TzCurve> tzCurves, const QwCurve& qwCurv
         level.baseLoad_lb = baseLoadAt_lb(qwCurve, baseMovement_in);
         return level;
     }
-    return march(qwCurve, marchGeometry(tzCurves, shaft), baseMovement_in);
+    const float movements[] = {baseMovement_in};
+    return std::move(marchAll(qwCurve, marchGeometry(tzCurves, shaft), movements).front());
 }
 
 LoadSettlementCurve solveLoadSettlement(CurveSelector selector, const LoadSettlementCase& shaft)
@@ -382,10 +417,10 @@ LoadSettlementCurve solveLoadSettlement(CurveSelector selector, const LoadSettle
     curve.qwCurve = scaledQwCurve(selector, shaft.baseMaterialCode,
                                   shaft.ultimateBaseLoad_tons * kPoundsPerTon, stem_in, base_in);
     const MarchGeometry geometry = marchGeometry(curve.tzCurves, shaft);
-    curve.levels.reserve(kLoadLevelCount);
-    for (const float baseMovement : assumedBaseMovements_in(shaft.baseDiameter_ft)) {
-        curve.levels.push_back(march(curve.qwCurve, geometry, baseMovement));
-        curve.unconvergedSegments += curve.levels.back().unconvergedSegments;
+    curve.levels =
+        marchAll(curve.qwCurve, geometry, assumedBaseMovements_in(shaft.baseDiameter_ft));
+    for (const LoadLevel& level : curve.levels) {
+        curve.unconvergedSegments += level.unconvergedSegments;
     }
     return curve;
 }
@@ -449,14 +484,20 @@ solveDesignChartSettlements(const LoadSettlementCurve& trend, const LoadSettleme
     }
     const float base_in = kInchesPerFoot * shaft.baseDiameter_ft;
     const MarchGeometry geometry = marchGeometry(trend.tzCurves, shaft);
-    results.reserve(headSettlements_in.size());
+    std::vector<float> baseMovements_in;
+    baseMovements_in.reserve(headSettlements_in.size());
     for (const float settlement : headSettlements_in) {
+        baseMovements_in.push_back(baseMovementForHeadSettlement_in(trend.levels, settlement));
+    }
+    std::vector<LoadLevel> levels = marchAll(trend.qwCurve, geometry, baseMovements_in);
+    results.reserve(headSettlements_in.size());
+    for (std::size_t i = 0; i < headSettlements_in.size(); ++i) {
         ChartSettlementResult result;
-        result.headSettlement_in = settlement;
+        result.headSettlement_in = headSettlements_in[i];
         result.baseDiameter_in = base_in;
         result.baseArea_in2 = kQuarterPi * base_in * base_in;
-        result.baseMovement_in = baseMovementForHeadSettlement_in(trend.levels, settlement);
-        result.level = march(trend.qwCurve, geometry, result.baseMovement_in);
+        result.baseMovement_in = baseMovements_in[i];
+        result.level = std::move(levels[i]);
         const SegmentRecord& top = result.level.topSegment;
         result.topSegmentMiddleDepth_in = top.middleDepth_in;
         result.topSegmentMiddleLoad_lb = top.middleLoad_lb;
