@@ -59,16 +59,21 @@ PreparedTzCurve prepare(const TzCurve& curve)
 // Number of points after the first at or below the movement. For rising movements this is the
 // last such point, found by walking from `hint` (the answer of a nearby reading); otherwise
 // every point is counted.
-int pointsAtOrBelow(const PreparedTzCurve& prepared, float movement_in, int hint)
+int countPointsAtOrBelow(const PreparedTzCurve& prepared, float movement_in)
 {
-    const auto& m = prepared.movement_in;
-    if (!prepared.ordered) {
-        int below = 0;
-        for (int i = 1; i < kTzPointCount; ++i) {
-            below += m[static_cast<std::size_t>(i)] <= movement_in ? 1 : 0;
-        }
-        return below;
+    int below = 0;
+    for (int i = 1; i < kTzPointCount; ++i) {
+        below += prepared.movement_in[static_cast<std::size_t>(i)] <= movement_in ? 1 : 0;
     }
+    return below;
+}
+
+inline int pointsAtOrBelow(const PreparedTzCurve& prepared, float movement_in, int hint)
+{
+    if (!prepared.ordered) {
+        return countPointsAtOrBelow(prepared, movement_in);
+    }
+    const auto& m = prepared.movement_in;
     int below = hint;
     while (below < kTzPointCount - 1 && m[static_cast<std::size_t>(below + 1)] <= movement_in) {
         ++below;
@@ -174,10 +179,6 @@ MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlem
     const AxialStiffnessProfile stiffness =
         axialStiffnessProfile(shaft.length_ft, shaft.stemDiameter_ft, shaft.baseDiameter_ft,
                               shaft.baseTransitionLength_ft, shaft.concreteModulus_psi);
-    g.curves.reserve(tzCurves.size());
-    for (const TzCurve& curve : tzCurves) {
-        g.curves.push_back(prepare(curve));
-    }
     const CurveBracketing bracketing(tzCurves);
     g.supports.reserve(static_cast<std::size_t>(shaft.segmentCount));
     for (int k = 0; k < shaft.segmentCount; ++k) {
@@ -196,6 +197,18 @@ MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlem
             }
         }
         g.supports.push_back(support);
+    }
+    // Only the curves that support a segment are ever read.
+    g.curves.resize(tzCurves.size());
+    std::vector<bool> prepared(tzCurves.size(), false);
+    for (const SegmentSupport& support : g.supports) {
+        for (const int index : {support.upper, support.lower}) {
+            if (index >= 0 && !prepared[static_cast<std::size_t>(index)]) {
+                g.curves[static_cast<std::size_t>(index)] =
+                    prepare(tzCurves[static_cast<std::size_t>(index)]);
+                prepared[static_cast<std::size_t>(index)] = true;
+            }
+        }
     }
     return g;
 }
