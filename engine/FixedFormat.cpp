@@ -23,6 +23,54 @@ struct ExactDecimal
     int exponent = 0;
 };
 
+// Writes the decimal digits of n at `out` (no leading zeros; "0" for zero); returns the end.
+char* writeDigits(unsigned __int128 n, char* out)
+{
+    constexpr unsigned long long chunk = 10'000'000'000'000'000'000ULL; // 10^19
+    if (n < chunk)
+        return std::to_chars(out, out + 20, static_cast<unsigned long long>(n)).ptr;
+    char* end = writeDigits(n / chunk, out);
+    const auto low = static_cast<unsigned long long>(n % chunk);
+    // The low 19 digits with their leading zeros.
+    std::array<char, 20> text;
+    char* lowEnd = std::to_chars(text.data(), text.data() + text.size(), low).ptr;
+    const auto length = static_cast<int>(lowEnd - text.data());
+    end = std::fill_n(end, 19 - length, '0');
+    return std::copy(text.data(), lowEnd, end);
+}
+
+// The exact digits of oddMantissa * 2^binaryExponent by integer arithmetic, when they fit in
+// 128 bits: an integer as it stands, a fraction with k binary places as
+// oddMantissa * 5^k * 10^-k. Returns false (result untouched) when they do not fit.
+bool exactDecimalByIntegers(unsigned long long oddMantissa, int binaryExponent,
+                            ExactDecimal& result)
+{
+    unsigned __int128 n = oddMantissa;
+    int fractionDigits = 0;
+    const int mantissaBits = std::bit_width(oddMantissa);
+    if (binaryExponent >= 0) {
+        if (mantissaBits + binaryExponent > 127)
+            return false;
+        n <<= binaryExponent;
+    } else {
+        fractionDigits = -binaryExponent;
+        // 5^k < 2^(2.33 k): the product fits when the bit counts add up below 128.
+        if (mantissaBits + (fractionDigits * 7 + 2) / 3 > 127)
+            return false;
+        for (int i = 0; i < fractionDigits; ++i)
+            n *= 5;
+    }
+    char* const first = result.buffer.data() + 1; // buffer[0] stays free for a carry
+    char* last = writeDigits(n, first);
+    const auto length = static_cast<int>(last - first);
+    while (last[-1] == '0')
+        --last;
+    result.digits = first;
+    result.count = static_cast<int>(last - first);
+    result.exponent = length - fractionDigits;
+    return true;
+}
+
 void exactDecimal(double magnitude, ExactDecimal& result)
 {
     result.digits = result.buffer.data() + 1;
@@ -37,6 +85,8 @@ void exactDecimal(double magnitude, ExactDecimal& result)
     const auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 53));
     binaryExponent -= 53 - std::countr_zero(mantissa);
     const int fractionDigits = binaryExponent < 0 ? -binaryExponent : 0;
+    if (exactDecimalByIntegers(mantissa >> std::countr_zero(mantissa), binaryExponent, result))
+        return;
 
     // buffer[0] is kept free for a carry out of the first digit when rounding.
     char* first = result.buffer.data() + 1;

@@ -52,6 +52,9 @@ TEST(FixedFormat, FFieldsRoundHalfAwayFromZeroAndOverflowToAsterisks)
         {-0.0, 5, 2, "-0.00"},
         {1.0e22, 30, 3, "   10000000000000000000000.000"}, // wide field, long integer part
         {1.0e-30, 8, 2, "    0.00"},
+        // every digit of a float, large and small
+        {static_cast<double>(1.0e38f), 42, 1, "  99999996802856924650656260769173209088.0"},
+        {static_cast<double>(1.0e-5f), 30, 25, "   0.0000099999997473787516356"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatF(c.value, c.width, c.decimals), c.expected)
@@ -81,6 +84,7 @@ TEST(FixedFormat, EFieldsHaveAZeroPointMantissaAndTwoDigitExponent)
         {1.0e-5, 10, 3, " 0.100E-04"},
         {-2.5e-101, 10, 3, "-0.250-100"},
         {1.0e-300, 10, 3, " 0.100-299"},
+        {static_cast<double>(3.0e-30f), 12, 6, "0.300000E-29"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatE(c.value, c.width, c.decimals), c.expected)
