@@ -1,4 +1,5 @@
 #include "engine/LoadSettlementSummary.h"
+#include "engine/JsonNumber.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,15 +7,6 @@
 namespace korva {
 
 namespace {
-
-std::string number(float value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 template <typename Range, typename Write> std::string list(const Range& range, Write write)
 {
@@ -31,8 +23,8 @@ template <typename Range, typename Write> std::string list(const Range& range, W
 std::string curveJson(const std::array<CurvePoint, 15>& curve)
 {
     return list(curve, [](const CurvePoint& p) {
-        return "[" + number(p.topLoad) + ", " + number(p.topMovement) + ", " + number(p.tipLoad) +
-               ", " + number(p.tipMovement) + "]";
+        return "[" + jsonNumber(p.topLoad) + ", " + jsonNumber(p.topMovement) + ", " +
+               jsonNumber(p.tipLoad) + ", " + jsonNumber(p.tipMovement) + "]";
     });
 }
 
@@ -58,7 +50,7 @@ std::string loadSettlementJsonMembers(const AnalysisSummary& summary)
     json += "]";
     const DesignChartSummary& chart = summary.designChart;
     if (!chart.settlements.empty()) {
-        const auto value = [](float v) { return number(v); };
+        const auto value = [](float v) { return jsonNumber(v); };
         json += ", \"designChart\": {\"settlements\": " + list(chart.settlements, value) +
                 ", \"diameters\": " + list(chart.diameters, value) +
                 ", \"lengths\": " + list(chart.lengths, value) + ", \"loads\": " +

@@ -1,4 +1,5 @@
 #include "engine/RunSummary.h"
+#include "engine/JsonNumber.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,15 +8,6 @@
 namespace korva {
 
 namespace {
-
-std::string number(float value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 // A figure for a person: fixed decimals, "." whatever the locale.
 std::string fixed(float value, int decimals)
@@ -70,15 +62,16 @@ std::string runSummaryJson(const AnalysisSummary& summary, SummaryUnits units, i
         json += first ? "" : ", ";
         first = false;
         json += "{\"case\": " + std::to_string(c.caseNumber) +
-                ", \"diameter\": " + number(c.stemDiameter) +
-                ", \"baseDiameter\": " + number(c.baseDiameter) +
+                ", \"diameter\": " + jsonNumber(c.stemDiameter) +
+                ", \"baseDiameter\": " + jsonNumber(c.baseDiameter) +
                 ", \"finalLengthReached\": " + (c.reachedFinal ? "true" : "false");
         if (c.hasRows)
-            json += ", \"length\": " + number(c.finalRow.length) +
-                    ", \"QS\": " + number(c.finalRow.qs) + ", \"QB\": " + number(c.finalRow.qb) +
-                    ", \"QU\": " + number(c.finalRow.qu) + ", \"" +
+            json += ", \"length\": " + jsonNumber(c.finalRow.length) +
+                    ", \"QS\": " + jsonNumber(c.finalRow.qs) +
+                    ", \"QB\": " + jsonNumber(c.finalRow.qb) +
+                    ", \"QU\": " + jsonNumber(c.finalRow.qu) + ", \"" +
                     (units.lrfd ? "factored" : "allowable") +
-                    "\": " + number(capacity(c, units.lrfd));
+                    "\": " + jsonNumber(capacity(c, units.lrfd));
         json += "}";
     }
     json += "]}\n";
