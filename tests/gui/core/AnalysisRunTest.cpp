@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -58,7 +60,10 @@ class AnalysisRunTest : public ::testing::Test
 
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / "korva-run-test";
+        // One folder per test and process: CTest runs the tests of this program in parallel.
+        folder = fs::temp_directory_path() /
+                 ("korva-run-test-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         unsetenv("KORVA_FAKE_ENGINE_STATUS");
