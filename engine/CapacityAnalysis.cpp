@@ -14,6 +14,7 @@
 #include "engine/UnitConversion.h"
 #include "engine/methods/EffectiveStress.h"
 #include "engine/methods/MethodWarnings.h"
+#include "engine/methods/SocketSettlement.h"
 
 namespace korva {
 
@@ -42,13 +43,12 @@ class WarningSink
         rock_.open(rockMessageFile, std::ios::out | std::ios::trunc);
         rock_ << '\n';
         caseFlags_ = 0;
-        perLayerCaseFlags_.assign(MaxLayers, 0);
     }
 
     void closeRockMessages() { rock_.close(); }
 
     void slice(const methods::MethodWarnings& warnings, const methods::WeakRockResult& weakRock,
-               int layerIndex, float depth_ft)
+               float depth_ft)
     {
         for (MethodWarning w : methods::kAllMethodWarnings) {
             if (!warnings.has(w))
@@ -63,13 +63,11 @@ class WarningSink
                 }
                 break;
             case MethodWarning::UnitWeightMissing:
-            case MethodWarning::SandWithoutBlowCountOrFrictionAngle:
-                // Run notes, once per layer and case rather than at every slice.
-                if (!(perLayerCaseFlags_[layerIndex] & bit)) {
-                    perLayerCaseFlags_[layerIndex] |= bit;
-                    writeLines(runNotes_, w);
-                }
+                // Run notes, at every slice that meets it.
+                writeLines(runNotes_, w);
                 break;
+            case MethodWarning::SandWithoutBlowCountOrFrictionAngle:
+                break; // an input error of the layer ends, reported once per run (runStart)
             case MethodWarning::WeakRockSocketTooShort:
             case MethodWarning::WeakRockSocketTooLong:
             case MethodWarning::WeakRockModulusRatio:
@@ -101,6 +99,14 @@ class WarningSink
                 break;
             }
         }
+    }
+
+    // Input errors found by the estimation pass, once per run before the first case.
+    void runStart(const LayerEstimates& estimates)
+    {
+        for (const LayerEstimate& e : estimates)
+            if (e.blowCountAndFrictionAngleMissing)
+                writeLines(runNotes_, MethodWarning::SandWithoutBlowCountOrFrictionAngle);
     }
 
     // A note of the analysis itself into the rock messages (report) and the run notes.
@@ -142,7 +148,6 @@ class WarningSink
     std::ofstream rock_;
     std::uint32_t runFlags_ = 0;
     std::uint32_t caseFlags_ = 0;
-    std::vector<std::uint32_t> perLayerCaseFlags_;
 };
 
 // Copies the rock messages of the case into the report as 80-character lines.
@@ -191,9 +196,14 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
     const float concreteModulusAsRead = deck.Ec;
     const float bottomLength = roundHalfAway(deck.BS);
 
-    // Layer bottoms rounded to whole feet, as the walk uses them.
-    for (int i = 0; i < layerCount; ++i)
+    // Layer bottoms rounded to whole feet, as the walk uses them; each layer's top is the
+    // rounded bottom of the layer above, so that a layer is interpolated over the depths it is
+    // walked and weighed in.
+    for (int i = 0; i < layerCount; ++i) {
         deck.layers[i].bottomDepth = roundHalfAway(deck.layers[i].bottomDepth);
+        if (i > 0)
+            deck.layers[i].topDepth = deck.layers[i - 1].bottomDepth;
+    }
     const float deepestBottom = layerCount > 0 ? deck.layers[layerCount - 1].bottomDepth : 0.0f;
 
     std::vector<methods::UnitWeightLayer> weights;
@@ -246,6 +256,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
     const std::vector<float> diameters = makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep);
 
     WarningSink warnings(notes);
+    warnings.runStart(estimates);
     int curveSelector = 0;
     int32_t status = 0;
     int caseNumber = 0;
@@ -322,7 +333,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 for (int j = 1; j <= slices; ++j) {
                     const float z = start + static_cast<float>(j);
                     const SliceResult s = computeSlice(run, state, i, z, geometry);
-                    warnings.slice(s.warnings, s.weakRock, i, z);
+                    warnings.slice(s.warnings, s.weakRock, z);
                     float force = s.perimeter_ft * 1.0f * s.unitSide_tsf;
                     float tip = s.tip_tons;
                     if (!std::isfinite(force) || !std::isfinite(tip)) {
@@ -363,7 +374,6 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         walk.records[i].kind = layer.kindCode();
                         walk.records[i].sideResistance_tons = qs;
                         walk.records[i].depth_ft = z + bottomLength + hb;
-                        tipLayerBeforeRows = i;
                     }
                 }
                 start = layer.bottomDepth;
@@ -389,6 +399,13 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             const LayerColumn column{bottoms, kinds, tipFactors};
             const CapacityRowsResult rows = computeCapacityRows(
                 walk.tables, geometry, rowSettings, column, range, bottomLength, walk.records);
+            // Tip layer of the candidate before the final one. When the final length is the
+            // first candidate, the tip layer recorded last by the rows of the earlier cases
+            // stands in; the first case of a run has none.
+            const int tipLayerBeforeFinal =
+                rows.rows.size() >= 2 ? rows.tipLayerBeforeFinal : tipLayerBeforeRows;
+            if (!rows.rows.empty())
+                tipLayerBeforeRows = rows.rows.back().tipLayer;
             if (nonFinite || rows.nonFiniteReplaced) {
                 const std::vector<std::string> lines{
                     "A RESISTANCE OR VOLUME OF THIS CASE WAS NOT A FINITE",
@@ -472,8 +489,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 c.reachedFinal = rows.reachedFinal;
                 c.finalLength_ft = static_cast<float>(rows.finalLength);
                 c.tipLayer = rows.tipLayerOfFinal;
-                c.tipLayerBeforeFinal =
-                    rows.tipLayerBeforeFinal >= 0 ? rows.tipLayerBeforeFinal : tipLayerBeforeRows;
+                c.tipLayerBeforeFinal = tipLayerBeforeFinal;
                 c.layerRecords = walk.records;
                 c.referenceLength_ft = state.referenceLength_ft;
                 c.layerStrength = walk.layerStrength;
@@ -489,8 +505,13 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                     warnings.closeRockMessages();
                     return status;
                 }
-                if (!c.curveOne.empty())
-                    writeCurveOnePoints(report, c.curveOne, si);
+                // Until the first case with a soil or gravel tip the report adds the points of
+                // curve 1: the case's own socket curve, or zeros when it has none.
+                if (curveSelector <= 1) {
+                    std::vector<CurvePoint> points = c.curveOne;
+                    points.resize(methods::kSocketPointCount);
+                    writeCurveOnePoints(report, points, si);
+                }
             }
             state.intactModulus.clear();
             warnings.endCase();

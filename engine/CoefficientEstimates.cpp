@@ -91,6 +91,9 @@ LayerEstimates estimateLayerCoefficients(const InputDeck& deck)
                 phi = methods::frictionAngleFromBlowCount_deg(blowCount, sigma);
                 e.phiEstimated = true;
             };
+            e.blowCountAndFrictionAngleMissing =
+                (layer.BLOWS.top == 0.0f && layer.sandPhi.top == 0.0f) ||
+                (layer.BLOWS.bottom == 0.0f && layer.sandPhi.bottom == 0.0f);
             fromBlowCount(e.phi.top, layer.BLOWS.top, layer.topDepth);
             fromBlowCount(e.phi.bottom, layer.BLOWS.bottom, layer.bottomDepth);
         }

@@ -22,6 +22,9 @@ struct LayerEstimate
     bool phiEstimated = false;
     // Kulhawy and Chen procedure: overconsolidation ratio at the top and bottom.
     TopBottom ocr;
+    // Sand with neither N nor a friction angle at its top or its bottom: an input error the
+    // run notes report once per run.
+    bool blowCountAndFrictionAngleMissing = false;
 };
 
 using LayerEstimates = std::vector<LayerEstimate>;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "NonFiniteText.h"
 #include "TempFolder.h"
 #include "engine/ProgramVersion.h"
 #include "engine/RunAnalysis.h"
@@ -98,6 +99,9 @@ TEST(LoadSettlementStep, TzDepthBelowTheProfileStopsTheRunWithStatus2)
     EXPECT_EQ(f.report.find("AXIAL LOAD VS SETTLEMENT CURVES"), std::string::npos);
 }
 
+// Heading of the listed points of curve 1 (cases before the first soil or gravel tip).
+const std::string CurveOneHeading = std::string(22, ' ') + "TOP  LOAD     TOP MOVEMENT     \n";
+
 TEST(LoadSettlementStep, SocketWithoutDiameterGivesAWarningAndNoCurve)
 {
     const std::string deck = "Rock socket without diameter\n1 \n2 1 1 2 1 2 0 0 0 0 0\n"
@@ -110,11 +114,15 @@ TEST(LoadSettlementStep, SocketWithoutDiameterGivesAWarningAndNoCurve)
     const std::size_t curves = f.report.find("AXIAL LOAD VS SETTLEMENT CURVES");
     ASSERT_NE(curves, std::string::npos);
     EXPECT_NE(f.report.find("NO LOAD SETTLEMENT CURVE IS COMPUTED.", curves), std::string::npos);
-    EXPECT_EQ(f.report.find("TOP  LOAD     TOP MOVEMENT", curves), std::string::npos);
-    for (const std::string* text : {&f.report, &f.plot}) {
-        EXPECT_EQ(text->find("nan"), std::string::npos);
-        EXPECT_EQ(text->find("inf"), std::string::npos);
-    }
+    // No soil tip yet: the report lists curve 1, which this case leaves at zeros.
+    const std::size_t table = f.report.find(CurveOneHeading, curves);
+    ASSERT_NE(table, std::string::npos);
+    const std::vector<std::string> listed = lines(f.report.substr(table));
+    ASSERT_GE(listed.size(), 17u);
+    for (std::size_t i = 2; i < 17; ++i)
+        EXPECT_EQ(listed[i], std::string(13, ' ') + "       0.0000E+00       0.0000E+00");
+    for (const std::string* text : {&f.report, &f.plot})
+        EXPECT_FALSE(test::containsNonFiniteNumber(*text));
     // Curve 1 of the plot block is all zeros.
     const std::vector<std::string> plot = lines(f.plot);
     ASSERT_GE(plot.size(), 15u);
@@ -146,6 +154,51 @@ TEST(LoadSettlementStep, FirstSoilTipCaseAfterRockTipsSwitchesTheCurveCodeToThre
     ASSERT_FALSE(codes.empty());
     EXPECT_EQ(codes.front(), 0);
     EXPECT_EQ(codes.back(), 3);
+}
+
+TEST(LoadSettlementStep, RockTipAtTheFirstCandidateLengthNeedsAnEarlierRockTip)
+{
+    // Strong rock from the surface and a design load met at the first candidate length. The
+    // first case has no earlier tip in rock and gets no socket curve; the second case takes
+    // the tip of the first case's last row, which lies in the rock. No case has a soil tip,
+    // so each lists curve 1: zeros for the first, its socket curve for the second.
+    const std::string deck = "Rock from the surface\n1 \n1 1 1 1 1 2 0 0 0 0 0\n"
+                             "3 3.5 0 0 0 0 4000000\n1 10 1 2.5 3\n7 30 \n"
+                             "72000 576000 2 0.01 4 0 500000 70 0 1 1 \n"
+                             "72000 576000 2 0.01 4 0 500000 80 0 1 1 \n";
+    const Files f = runDeck(deck);
+    ASSERT_EQ(f.outcome.status, StatusNormal) << f.outcome.message;
+    const std::size_t second = f.report.find("VARIATION DIAMETER :     2");
+    ASSERT_NE(second, std::string::npos);
+    const std::string first = f.report.substr(0, second);
+    const std::string later = f.report.substr(second);
+    EXPECT_EQ(first.find("LOAD SETTLEMENT RELATIONSHIP"), std::string::npos);
+    EXPECT_NE(later.find("LOAD SETTLEMENT RELATIONSHIP"), std::string::npos);
+    for (const std::string* part : {&first, &later})
+        ASSERT_NE(part->find(CurveOneHeading), std::string::npos);
+    const std::vector<std::string> zeros = lines(first.substr(first.find(CurveOneHeading)));
+    ASSERT_GE(zeros.size(), 17u);
+    EXPECT_EQ(zeros[16], std::string(13, ' ') + "       0.0000E+00       0.0000E+00");
+    const std::vector<std::string> own = lines(later.substr(later.find(CurveOneHeading)));
+    ASSERT_GE(own.size(), 17u);
+    EXPECT_NE(own[16], std::string(13, ' ') + "       0.0000E+00       0.0000E+00");
+}
+
+TEST(LoadSettlementStep, RockTipCaseAfterASoilTipCaseListsNoCurveOne)
+{
+    // Lengths 40 ft down to 20 ft over clay, strong rock from 15 to 30 ft and clay again: the
+    // 40-ft shaft ends in clay, the 25- and 20-ft shafts in the rock. Once a soil tip was met
+    // the cases take three curves and no longer list curve 1.
+    const std::string deck = "Soil tip first, rock tip second\n1 \n2 1 1 5 1 2 1 0 0 0 0\n"
+                             "3 0 0 0 2 0 4000000\n3 10 40 2.5 3\n20 5\n2 15 \n"
+                             "0 120 0.0 1200 0 0 0 1 1 \n0 120 0.0 1500 0 0 0 1 1 \n0 0\n7 30 \n"
+                             "72000 576000 2 0.01 4 0 500000 70 0 1 1 \n"
+                             "72000 576000 2 0.01 4 0 500000 80 0 1 1 \n2 70 \n"
+                             "0 120 0.0 2000 0 0 0 1 1 \n0 120 0.0 2500 0 0 0 1 1 \n0 0\n";
+    const Files f = runDeck(deck);
+    ASSERT_EQ(f.outcome.status, StatusNormal) << f.outcome.message;
+    EXPECT_NE(f.report.find("LOAD SETTLEMENT RELATIONSHIP"), std::string::npos);
+    EXPECT_EQ(f.report.find(CurveOneHeading), std::string::npos);
 }
 
 TEST(LoadSettlementStep, AdditionalTzOptionWithoutDepthsStillWritesTheBlockCount)
