@@ -35,7 +35,7 @@ std::string FormatGeneral(long double value, int significantDigits, char decimal
     std::string out = negative ? "-" : "";
     // Number of digits before the decimal point in fixed notation.
     int integerDigits = exponent + 1;
-    if (integerDigits > significantDigits || integerDigits < -3) {
+    if (integerDigits > significantDigits || integerDigits < -4) {
         out += digits[0];
         if (digits.size() > 1) {
             out += decimalSeparator;

@@ -7,7 +7,7 @@
 namespace korva {
 
 // Number text of the entry fields: the general format (fixed notation while the number of
-// integer digits does not exceed the precision and the value is at least 1E-4 in magnitude,
+// integer digits does not exceed the precision and the value is at least 1E-5 in magnitude,
 // else scientific as "1.2345679E8" or "1E-6"), trailing zeros removed, "0" for zero, with the
 // given decimal separator. Independent of the process locale.
 std::string FormatGeneral(long double value, int significantDigits, char decimalSeparator = '.');

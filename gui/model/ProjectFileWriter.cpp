@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "gui/model/FileReplace.h"
@@ -21,6 +22,10 @@ class TRecordWriter
         if (!std::isfinite(value))
             throw std::invalid_argument("The " + what +
                                         " is not a finite number and cannot be saved.");
+        // The reader takes reals in double precision: a larger magnitude would make the
+        // saved file unreadable.
+        if (std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max()))
+            throw std::invalid_argument("The " + what + " is too large to be saved.");
         Separate();
         fText += GeneralNumberText(value, 8);
     }

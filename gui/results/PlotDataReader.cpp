@@ -17,6 +17,8 @@ constexpr int TransferCurvePoints = 10;
 constexpr int LoadLevels = 15;
 // Design charts: one per design settlement, at most ten.
 constexpr int MaxCharts = 10;
+// Diameters of a design chart: the engine's chart tables hold 20.
+constexpr int MaxChartDiameters = 20;
 // Words of a case with one depth row (legacy layout, 5 words) and its averaged curve.
 constexpr long long MinWordsPerCase = 5 + SettlementPoints * 4;
 // Cases × depth rows held by the nine per-case graphs; far above any engine run, it keeps a
@@ -142,7 +144,8 @@ class TPlotFileReader
             g.FSpltTip.XCaption = "LRFD Tip Resistance ";
             g.FSpltTotal.XCaption = "LRFD Total Resistance ";
             g.pltCombineD.XCaption = "LRFD Resistance ";
-        } else if (s.NLRFD == 2) {
+        } else {
+            // Working-stress captions for every other design method (older projects hold 0).
             g.FSpltSkin.XCaption = "Side Resistance/F.S. ";
             g.FSpltTip.XCaption = "Tip Resistance/F.S. ";
             g.FSpltTotal.XCaption = "Total Resistance/F.S. ";
@@ -293,6 +296,9 @@ class TPlotFileReader
             Malformed("The design chart count " + std::to_string(charts) +
                       " is above the limit of " + std::to_string(MaxCharts) + ".");
         const int diameters = ReadCount("design chart diameter count", 0);
+        if (diameters > MaxChartDiameters)
+            Malformed("The design chart diameter count " + std::to_string(diameters) +
+                      " is above the limit of " + std::to_string(MaxChartDiameters) + ".");
         const int lengths = ReadCount("design chart length count", 0);
         RequireWords(static_cast<long long>(charts) *
                      (1 + static_cast<long long>(diameters) * (1 + 2LL * lengths)));

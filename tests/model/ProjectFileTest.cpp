@@ -572,9 +572,12 @@ TEST_F(ProjectFileTest, FailedSaveLeavesThePreviousFileIntact)
 
     // A value that is not a number is refused before anything is written.
     project->FileName = target.string();
-    project->WTD = std::numeric_limits<long double>::quiet_NaN();
-    EXPECT_THROW(project->Save(), std::invalid_argument);
-    EXPECT_EQ(ReadBytes(target), previous);
+    // So is one too large to be read back (1E400).
+    for (const long double bad : {std::numeric_limits<long double>::quiet_NaN(), 1E400L}) {
+        project->WTD = bad;
+        EXPECT_THROW(project->Save(), std::invalid_argument);
+        EXPECT_EQ(ReadBytes(target), previous);
+    }
 
     // Then a save that succeeds replaces the file and clears the changed flag.
     project->WTD = 10;

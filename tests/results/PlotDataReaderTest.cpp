@@ -170,6 +170,14 @@ TEST(PlotDataReader, ElevationModeAndLrfdUpliftCaptions)
     // SI files hold curve depths in metres: the value is named as written.
     EXPECT_EQ(g.pltTz.Lines(0).GetLineName(), "H=132 m");
     EXPECT_EQ(g.pltTz.YCaptionText(), "Unit Load Transfer, t (kN/m^2)");
+
+    // The same graphs read again for a compression project of an older layout (design method
+    // 0): the captions of the working-stress method, none left from the run before.
+    s.NLRFD = 0;
+    s.KCYCL = 1;
+    ASSERT_TRUE(ReadPlotData(DataFolder / "soil_tip_full.kv8p", s, g).ShowOutput);
+    EXPECT_EQ(g.FSpltTip.XCaption, "Tip Resistance/F.S. ");
+    EXPECT_EQ(g.FSpltSkin.XCaption, "Side Resistance/F.S. ");
 }
 
 TEST(PlotDataReader, EachCaseReadsBoundCurvesByItsOwnCurveCode)
@@ -300,15 +308,31 @@ TEST(PlotDataReader, TruncatedGroupFailsTheWholeReadButKeepsWhatWasRead)
     EXPECT_DOUBLE_EQ(g.pltSkin.Data(0, 3).x, 25.0);
 }
 
-TEST(PlotDataReader, ChartCountAboveTenIsRefused)
+TEST(PlotDataReader, DesignChartCountsBeyondTheTablesAreRefused)
 {
-    TResultGraphs g;
-    TPlotReadSettings s = EnglishSoilProject();
-    s.IChart = 1;
-    const TPlotReadResult res = ReadText(OneCase(1, 2, 0) + " 11 1 1\n", s, g);
-    EXPECT_FALSE(res.ShowOutput);
-    EXPECT_EQ(res.ErrorMessage,
-              "Error on Line 19 Item 1\rThe design chart count 11 is above the limit of 10.");
+    struct Case
+    {
+        std::string header;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {" 11 1 1\n",
+         "Error on Line 19 Item 1\rThe design chart count 11 is above the limit of 10."},
+        {" 2 21 1\n",
+         "Error on Line 19 Item 2\rThe design chart diameter count 21 is above the limit of 20."},
+        // Counts whose word total would overflow a 64-bit product.
+        {" 2 2147483647 2147483647\n", "Error on Line 19 Item 2\rThe design chart diameter "
+                                       "count 2147483647 is above the limit of 20."},
+        {" 2 20 2147483647\n", "Error on Line 19 Item 4\rThis file either invalid or incomplete."},
+    };
+    for (const Case& c : cases) {
+        TResultGraphs g;
+        TPlotReadSettings s = EnglishSoilProject();
+        s.IChart = 1;
+        const TPlotReadResult res = ReadText(OneCase(1, 2, 0) + c.header, s, g);
+        EXPECT_FALSE(res.ShowOutput);
+        EXPECT_EQ(res.ErrorMessage, c.message) << c.header;
+    }
 }
 
 TEST(PlotDataReader, MissingFileIsAnError)
