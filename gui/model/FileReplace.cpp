@@ -57,7 +57,11 @@ void WriteFileReplacing(const std::filesystem::path& fileName, std::string_view 
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid());
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a chain of operator+.
+    std::string stem = ".";
+    stem += target.filename().string();
+    stem += '.';
+    stem += std::to_string(::getpid());
     int descriptor = -1;
     std::filesystem::path temporaryPath;
     for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
