@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <fstream>
 
 namespace korva {
@@ -83,8 +84,16 @@ RunFileNames readNamesFile(const std::filesystem::path& namesFile,
     std::array<std::filesystem::path*, 9> paths = {
         &names.projectData, &names.report, &names.plot,   &names.runNotes,          &names.tzReport,
         &names.qwReport,    &names.tzPlot, &names.qwPlot, &names.loadSettlementPlot};
-    for (std::size_t i = 0; i < paths.size(); ++i)
-        *paths[i] = trimTrailingBlanks(namesLine(lines[i + 1], NamesFilePathWidth));
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        // A longer path would be cut to another file's name, which the run might overwrite.
+        const std::string whole = trimTrailingBlanks(namesLine(lines[i + 1], INT_MAX));
+        if (whole.size() > static_cast<std::size_t>(NamesFilePathWidth))
+            throw RunFailure(StatusNamesFileMissing,
+                             "Names file \"" + namesFile.string() + "\", line " +
+                                 std::to_string(i + 2) + ": the path is longer than " +
+                                 std::to_string(NamesFilePathWidth) + " characters");
+        *paths[i] = whole;
+    }
     return names;
 }
 

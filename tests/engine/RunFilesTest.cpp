@@ -89,15 +89,14 @@ TEST(RunFiles, ScratchLinesAreAppendedAsEightyCharacterRecords)
 TEST(RunFiles, NamesFileGivesVersionAndNinePathsWithoutTrailingBlanks)
 {
     test::TempFolder folder;
-    const std::string longPath = "/x/" + std::string(300, 'p');
     test::writeText(folder / "names.dat",
-                    "2017.8.10 and more\r\n/a b/c d.kv8d   \r\nr.kv8o\n" + longPath +
-                        "\nq.kv8r\nq.kv8z\nq.kv8w\nq.kv8t\nq.kv8q\nq.kv8l\nignored\n");
+                    "2017.8.10 and more\r\n/a b/c d.kv8d   \r\nr.kv8o\nq.kv8p"
+                    "\nq.kv8r\nq.kv8z\nq.kv8w\nq.kv8t\nq.kv8q\nq.kv8l\nignored\n");
     const RunFileNames names = readNamesFile(folder / "names.dat", folder.path());
     EXPECT_EQ(names.versionText, "2017.8.10 an");
     EXPECT_EQ(names.projectData, "/a b/c d.kv8d");
     EXPECT_EQ(names.report, "r.kv8o");
-    EXPECT_EQ(names.plot.string(), longPath.substr(0, 255));
+    EXPECT_EQ(names.plot, "q.kv8p");
     EXPECT_EQ(names.loadSettlementPlot, "q.kv8l");
     EXPECT_EQ(names.resolve(names.report), folder / "r.kv8o");
     EXPECT_EQ(names.resolve(names.projectData), "/a b/c d.kv8d");
@@ -126,6 +125,22 @@ TEST(RunFiles, MissingOrShortNamesFileIsARunFailure)
         EXPECT_EQ(failure.status(), StatusNamesFileIncomplete);
         EXPECT_NE(std::string(failure.what()).find("ends at line 5"), std::string::npos);
     }
+    // A path of 256 characters is refused rather than cut to the name of another file; 255
+    // characters and trailing blanks beyond them are taken.
+    const std::string longest = "/" + std::string(254, 'p');
+    test::writeText(folder / "names.dat",
+                    "2017.8.10\n" + longest + "   \nb\nc\nd\ne\nf\ng\nh\n" + longest + "q\n");
+    try {
+        readNamesFile(folder / "names.dat", folder.path());
+        ADD_FAILURE();
+    } catch (const RunFailure& failure) {
+        EXPECT_EQ(failure.status(), StatusNamesFileMissing);
+        EXPECT_NE(std::string(failure.what()).find("line 10: the path is longer than 255"),
+                  std::string::npos);
+    }
+    test::writeText(folder / "names.dat",
+                    "2017.8.10\n" + longest + "   \nb\nc\nd\ne\nf\ng\nh\ni\n");
+    EXPECT_EQ(readNamesFile(folder / "names.dat", folder.path()).projectData, longest);
 }
 
 TEST(RunFiles, ProjectNamesReplaceTheExtensionAsTheDesktopProgramDoes)
