@@ -645,6 +645,13 @@ void TMainForm::UpdateResultButtons()
         Command(name)->setEnabled(ShowOutput && showtzcurves);
 }
 
+void TMainForm::DisableResultButtons()
+{
+    for (const char* name : {"SpeedViewOutput", "SpeedCombined", "SpeedCombinedD",
+                             "SpeedSettlement", "SpeedTz", "SpeedQw"})
+        Command(name)->setEnabled(false);
+}
+
 void TMainForm::FileNewClick()
 {
     if (!AskToSave())
@@ -653,7 +660,7 @@ void TMainForm::FileNewClick()
     SetDataChanged(false);
     SetCaption();
     ClearResults();
-    UpdateResultButtons();
+    DisableResultButtons();
     CloseChildWindow(ChildWindowKind::View3D);
 }
 
@@ -746,7 +753,7 @@ void TMainForm::FileSaveAsClick()
         ~AfterSaveAs()
         {
             form.ClearResults();
-            form.UpdateResultButtons();
+            form.DisableResultButtons();
             form.CloseChildWindows();
         }
     } after{*this};

@@ -160,6 +160,8 @@ class TMainForm : public QMainWindow, private RunHost
     void ClearResults();
     // Enables "View Output" and the result tool buttons from the files and flags.
     void UpdateResultButtons();
+    // New project and Save As: the results shown belong to no file of the project any more.
+    void DisableResultButtons();
     void AfterResultsRead(bool reportErrors);
     void OpenByExtension(const QString& path);
     void AddRecentFile(const QString& path);

@@ -1,8 +1,9 @@
 #include "gui/results/GraphText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+
+#include "gui/controls/ExpressionNumberText.h"
 
 namespace {
 
@@ -55,24 +56,7 @@ std::string GraphAxisCaption(std::string_view caption, std::string_view unitCode
 
 std::string FormatGeneral(double value, int digits)
 {
-    if (value == 0.0 || !std::isfinite(value))
-        return value == 0.0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
-    digits = std::clamp(digits, 1, 17);
-    // to_chars does not depend on the locale.
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-    std::string text(buffer, result.ptr);
-    // Exponent as E-5 / E20: no plus sign, no leading zeros.
-    const std::size_t e = text.find('e');
-    if (e != std::string::npos) {
-        std::string mantissa = text.substr(0, e);
-        std::string exponent = text.substr(e + 1);
-        const bool negative = exponent.front() == '-';
-        if (exponent.front() == '-' || exponent.front() == '+')
-            exponent.erase(0, 1);
-        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 1));
-        text = mantissa + "E" + (negative ? "-" : "") + exponent;
-    }
-    return text;
+    // The entry fields' general format: the same text for a number wherever the program
+    // shows it.
+    return korva::FormatGeneral(static_cast<long double>(value), std::clamp(digits, 1, 17));
 }

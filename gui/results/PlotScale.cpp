@@ -68,10 +68,19 @@ double ExtentStep(double range)
 {
     if (!(range > 0.0) || !std::isfinite(range))
         return 1.0;
-    double decade = std::log10(range);
-    double whole = std::floor(decade);
-    double step = std::pow(10.0, whole);
-    if (decade - whole < std::log10(3.0))
+    // Range = m x 10^n with 1 <= m < 10; m below 3 steps by 10^(n-1), else by 10^n. The
+    // mantissa is compared with a relative tolerance, so that 30 or 0.3, whose logarithms fall
+    // a rounding error short, count as 3.
+    double step = std::pow(10.0, std::floor(std::log10(range)));
+    double mantissa = range / step;
+    if (mantissa >= 10.0 * (1.0 - 1e-12)) {
+        step *= 10.0;
+        mantissa /= 10.0;
+    } else if (mantissa < 1.0) {
+        step /= 10.0;
+        mantissa *= 10.0;
+    }
+    if (mantissa < 3.0 * (1.0 - 1e-12))
         step /= 10.0;
     return step;
 }

@@ -150,6 +150,15 @@ class MainFormTest : public QObject
         Form().OpenFile(project, 1);
         QVERIFY(Form().ShowOutput);
         QVERIFY(Enabled("SpeedCombined") && Enabled("SpeedViewOutput") && Enabled("SpeedTz"));
+
+        // Save As, cancelled: the report still lies beside the project, yet "View Output" and
+        // the result buttons are disabled with the results.
+        Form().FileSaveAsClick();
+        QVERIFY(!Form().ShowOutput);
+        QVERIFY(QFileInfo::exists(Work("Example.kv8o")));
+        for (const char* result : {"SpeedViewOutput", "SpeedCombined", "SpeedCombinedD",
+                                   "SpeedSettlement", "SpeedTz", "SpeedQw"})
+            QVERIFY2(!Enabled(result), result);
     }
 
     void siProjectRuns()

@@ -84,7 +84,8 @@ TEST(GraphPlot, GeneralNumberForm)
     EXPECT_EQ(FormatGeneral(3.0), "3");
     EXPECT_EQ(FormatGeneral(0.0), "0");
     EXPECT_EQ(FormatGeneral(-0.25), "-0.25");
-    EXPECT_EQ(FormatGeneral(1e-5), "1E-5");
+    EXPECT_EQ(FormatGeneral(1e-5), "0.00001"); // fixed notation down to 0.00001
+    EXPECT_EQ(FormatGeneral(5e-6), "5E-6");
     EXPECT_EQ(FormatGeneral(1.5e20), "1.5E20");
 }
 

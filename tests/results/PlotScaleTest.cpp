@@ -25,6 +25,11 @@ TEST(PlotExtent, StepAndOutwardRounding)
     EXPECT_DOUBLE_EQ(ExtentStep(47.0), 10.0);
     EXPECT_DOUBLE_EQ(ExtentStep(3.0), 1.0);
     EXPECT_DOUBLE_EQ(ExtentStep(0.02), 0.001);
+    // Exactly three of a decade, whose logarithm falls a rounding error short.
+    EXPECT_DOUBLE_EQ(ExtentStep(30.0), 10.0);
+    EXPECT_DOUBLE_EQ(ExtentStep(0.3), 0.1);
+    EXPECT_DOUBLE_EQ(ExtentStep(0.03), 0.01);
+    EXPECT_DOUBLE_EQ(ExtentStep(1000.0), 100.0);
 
     struct Case
     {
