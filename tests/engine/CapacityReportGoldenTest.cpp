@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +27,7 @@ struct Analysed
 {
     std::string report;
     std::string runNotes;
+    std::string plot;
     RunOutcome outcome;
 };
 
@@ -65,6 +67,7 @@ Analysed analyse(const std::string& project, const std::string& deckText = {})
     result.outcome = runAnalysis(names);
     result.report = test::readText(names.report);
     result.runNotes = test::readText(names.runNotes);
+    result.plot = test::readText(names.plot);
     return result;
 }
 
@@ -73,6 +76,11 @@ struct GoldenCase
     const char* project;
     int32_t status;
 };
+
+void PrintTo(const GoldenCase& c, std::ostream* out)
+{
+    *out << c.project << ", status " << c.status;
+}
 
 class CapacityReportGolden : public ::testing::TestWithParam<GoldenCase>
 {
@@ -101,7 +109,15 @@ INSTANTIATE_TEST_SUITE_P(Projects, CapacityReportGolden,
                                            GoldenCase{"belled_clay_sand.kv8d", StatusNormal},
                                            GoldenCase{"rock_socket.kv8d", StatusNormal},
                                            GoldenCase{"design_load_not_reached.kv8d",
-                                                      StatusDesignLoadNotReached}));
+                                                      StatusDesignLoadNotReached}),
+                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
+                             // The project's name without its extension names the test.
+                             std::string name = fs::path(info.param.project).stem().string();
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
 
 TEST(CapacityReport, MaskingKeepsEverythingButTheFolderAndTheClock)
 {
@@ -122,6 +138,8 @@ TEST(CapacityReport, DesignLoadNeverReachedEndsWithNeedAnotherSoilLayer)
     EXPECT_NE(a.runNotes.find(last), std::string::npos);
     EXPECT_EQ(a.outcome.summary.cases.size(), 1u);
     EXPECT_FALSE(a.outcome.summary.cases[0].reachedFinal);
+    // The case that never reached the design load leaves no record in the plot file.
+    EXPECT_EQ(a.plot, "");
 }
 
 TEST(CapacityReport, NoNonFiniteNumberReachesTheReport)
