@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "engine/JsonString.h"
 #include "engine/LoadSettlementSummary.h"
 #include "engine/ProgramVersion.h"
 #include "engine/RunAnalysis.h"
@@ -8,6 +9,7 @@
 #include "engine/RunSummary.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace korva::cli {
@@ -58,53 +60,32 @@ Status values:
   7  the design load is not reached within the soil profile
   8  the soil profile reaches deeper than 503 ft (153.3 m) and the run was refused
   13 the project data file is missing or cannot be read
-  14 an output file cannot be created
+  14 an output file cannot be created, or one file is named for two files of the run
   15 the project data file has a format error (line and value are named)
   16 a count in the project data file is out of range (layers 0..49, settlements 0..10)
   19 internal failure of the engine
 )";
 
+// The scratch files of the run, as the desktop program removes them after a run; never the
+// project data file, even when its name is that of a scratch file (such a run is refused).
 void removeScratchFiles(const RunFileNames& names)
 {
     for (const auto& path : scratchFiles(names)) {
         std::error_code ignored;
+        if (std::filesystem::equivalent(path, names.projectData, ignored))
+            continue;
         std::filesystem::remove(path, ignored);
     }
 }
 
-// A JSON string: quotes, backslashes and control characters escaped.
-std::string jsonString(const std::string& text)
+// When the report was last written, or nothing when there is none.
+std::optional<std::filesystem::file_time_type> reportTime(const std::filesystem::path& report)
 {
-    std::string json = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        case '\n':
-            json += "\\n";
-            break;
-        case '\r':
-            json += "\\r";
-            break;
-        case '\t':
-            json += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                constexpr const char* hex = "0123456789abcdef";
-                json += "\\u00";
-                json += hex[(c >> 4) & 0xf];
-                json += hex[c & 0xf];
-            } else {
-                json += c;
-            }
-        }
-    }
-    return json + "\"";
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(report, error);
+    if (error)
+        return std::nullopt;
+    return time;
 }
 
 // A JSON object's text (ending in "}" and a line end) with members added before its end.
@@ -120,13 +101,15 @@ int runProject(const std::string& projectArgument, bool json, std::ostream& out,
 {
     std::error_code error;
     std::filesystem::path project = std::filesystem::absolute(projectArgument, error);
-    if (error)
-        project = projectArgument;
+    project = error ? std::filesystem::path(projectArgument) : project.lexically_normal();
     const RunFileNames names = runFileNamesForProject(project, ProgramVersionText);
 
+    // A report left by an earlier run is not named as this run's report.
+    const auto reportBefore = reportTime(names.report);
     const RunOutcome outcome = runAnalysis(names);
     removeScratchFiles(names);
-    const bool reportWritten = std::filesystem::exists(names.report, error);
+    const auto reportAfter = reportTime(names.report);
+    const bool reportWritten = reportAfter && reportAfter != reportBefore;
     const SummaryUnits units{outcome.si, outcome.lrfd, outcome.uplift};
     if (!outcome.message.empty())
         err << "korva: " << outcome.message << '\n';

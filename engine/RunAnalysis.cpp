@@ -38,7 +38,8 @@ void checkDistinctFiles(const RunFileNames& names)
     std::vector<std::filesystem::path> all = {names.projectData};
     for (const auto& output : names.outputFiles())
         all.push_back(output);
-    for (const char* work : {ChartWorkFileName, TzDiamWorkFileName})
+    for (const char* work :
+         {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
         all.push_back(names.workFile(work));
     std::vector<std::filesystem::path> seen;
     for (const auto& path : all) {

@@ -28,16 +28,22 @@ std::string namesLine(std::string line, int width)
     return line;
 }
 
-std::filesystem::path withExtension(std::filesystem::path path, const char* extension)
+// The project path with its extension (from the last dot of the file name on, a leading dot
+// included) replaced, as the desktop program names the files of a run.
+std::filesystem::path withExtension(const std::filesystem::path& path, const char* extension)
 {
-    path.replace_extension(extension);
-    return path;
+    const std::string text = path.string();
+    const std::size_t slash = text.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = text.find_last_of('.');
+    const std::size_t end = dot == std::string::npos || dot < nameStart ? text.size() : dot;
+    return text.substr(0, end) + extension;
 }
 
 std::string fileName(const std::filesystem::path& path)
 {
     const PathParts parts = splitPath(path.string());
-    return parts.baseName + parts.extension;
+    return trimTrailingBlanks(parts.baseName) + trimTrailingBlanks(parts.extension);
 }
 
 constexpr std::array<const char*, 12> MonthNames = {

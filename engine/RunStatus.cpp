@@ -24,7 +24,7 @@ const char* describeRunStatus(int32_t status)
     case StatusProjectFileUnreadable:
         return "the project data file is missing or cannot be read";
     case StatusOutputFileFailed:
-        return "an output file cannot be created";
+        return "an output file cannot be created, or one file is named for two files of the run";
     case StatusDeckFormatError:
         return "the project data file has a format error";
     case StatusDeckCountOutOfRange:

@@ -105,6 +105,42 @@ TEST(CommandLine, JsonRunWritesOnlyOneDocumentToStandardOutput)
     EXPECT_NE(missing.out.find("\"cases\": []}"), std::string::npos);
 }
 
+TEST(CommandLine, ProjectNamedLikeAFileOfTheRunIsRefusedAndKept)
+{
+    // A project whose name is that of a scratch or work file of its own run: refused before
+    // anything is written, and the project file stays, also through the scratch clean-up.
+    test::TempFolder folder{"korva cli test"};
+    for (const char* name : {"site.kv8w", "site.kv8t", "TZDIAM.DAT", "TZDATA.DAT", "ROCKMSG.DAT"}) {
+        const fs::path project = folder / name;
+        fs::copy_file(fs::path(KORVA_EXAMPLES) / "Example.kv8d", project,
+                      fs::copy_options::overwrite_existing);
+        const std::string before = test::readText(project);
+        const Invocation run = invoke({"run", project.string()});
+        EXPECT_EQ(run.exitCode, ExitRunStatus) << name;
+        EXPECT_NE(run.out.find("Status 14: "), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find("is named for two files of the run"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.find("Report:"), std::string::npos) << run.out;
+        ASSERT_TRUE(fs::exists(project)) << name;
+        EXPECT_EQ(test::readText(project), before) << name;
+    }
+}
+
+TEST(CommandLine, RelativeProjectPathIsShownNormalised)
+{
+    test::TempFolder folder{"korva cli test"};
+    fs::create_directories(folder / "sub");
+    fs::copy_file(fs::path(KORVA_EXAMPLES) / "Example.kv8d", folder / "Example.kv8d");
+    const fs::path odd = folder.path() / "sub" / ".." / "." / "Example.kv8d";
+    const Invocation run = invoke({"run", odd.string()});
+    EXPECT_EQ(run.exitCode, ExitSuccess) << run.err;
+    EXPECT_NE(run.out.find("Report:  " + (folder / "Example.kv8o").string() + "\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(test::readText(folder / "Example.kv8o")
+                  .find("Path to file locations      : " + folder.path().string() + "/\n"),
+              std::string::npos);
+}
+
 TEST(CommandLine, FailedRunExitsNonZeroWithTheMessageOnStandardError)
 {
     test::TempFolder folder{"korva cli test"};

@@ -44,11 +44,12 @@ TEST(RunFiles, FileBlockKeepsBlanksInPathsAndCutsExtensionsToFiveCharacters)
     RunFileNames names = runFileNamesForProject("/home/eng/my projects/pile one.kv8d", "x");
     names.plot = "/home/eng/my projects/pile one.plotdata";
     names.runNotes = "/elsewhere/notes";
+    names.report = "/home/eng/my projects/pile two .kv8o"; // a base name ending in a blank
     std::ostringstream out;
     writeFileBlock(out, names);
     EXPECT_EQ(out.str(), "     Path to file locations      : /home/eng/my projects/\n"
                          "     Name of input data file     : pile one.kv8d\n"
-                         "     Name of output file         : pile one.kv8o\n"
+                         "     Name of output file         : pile two.kv8o\n"
                          "     Name of plot output file    : pile one.plot\n"
                          "     Name of runtime file        : notes\n"
                          "\n\n");
@@ -155,6 +156,12 @@ TEST(RunFiles, ProjectNamesReplaceTheExtensionAsTheDesktopProgramDoes)
     EXPECT_EQ(names.qwPlot, "/p q/site.v2.kv8q");
     EXPECT_EQ(names.loadSettlementPlot, "/p q/site.v2.kv8l");
     EXPECT_EQ(names.workFile("CHART.DAT"), "/p q/CHART.DAT");
+    // The extension runs from the last dot of the file name, a leading dot included.
+    for (const auto& [project, report] :
+         {std::pair<const char*, const char*>{"/p/.kv8d", "/p/.kv8o"},
+          {"/p.q/site", "/p.q/site.kv8o"},
+          {"site.kv8d", "site.kv8o"}})
+        EXPECT_EQ(runFileNamesForProject(project, "x").report, report) << project;
     EXPECT_EQ(scratchFiles(names), (std::vector<std::filesystem::path>{
                                        "/p q/TZDIAM.DAT", "/p q/site.v2.kv8w", "/p q/site.v2.kv8t",
                                        "/p q/site.v2.kv8q", "/p q/site.v2.kv8l"}));
