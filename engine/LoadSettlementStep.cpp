@@ -211,7 +211,6 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
         if (s == 1)
             state.caseHasCurve = true;
 
-        out.report << "\n\n";
         writeLines(out.report, methods::loadSettlementTableLines(selector, points, units));
         writeQwTable(out.qwReport, c, selector, curve.qwCurve, units);
         const std::vector<methods::TzCurveOutput> tz = curvesForOutput(curve.tzCurves, units);
@@ -268,10 +267,8 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
                     rows.push_back(methods::reportPoint(results[k].level, units));
                 }
                 state.chart.recordValues(c.lengthNumber, c.diameterNumber, values_lb);
-                if (!rows.empty()) {
-                    out.report << "\n\n";
+                if (!rows.empty())
                     writeLines(out.report, methods::definedSettlementTableLines(rows, units));
-                }
             }
         }
         solved.selector = selector;
