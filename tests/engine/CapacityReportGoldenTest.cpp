@@ -182,6 +182,26 @@ TEST(CapacityReport, InputErrorsOfTheLayersInTheRunNotes)
         60u);
 }
 
+TEST(CapacityReport, ShortWeakRockSocketWarnsAtEverySliceAndOncePerCaseInTheReport)
+{
+    // Weak rock from 15 to 18 ft with a 4-ft socket: L/D = 6.5 / 4 = 1.63 for the 3-ft shaft
+    // and 1.39 for the 3.5-ft one. Three slices per case in the run notes; the report's rock
+    // messages take the warning once per case, the flag being cleared between the cases.
+    const std::string deck =
+        "Short weak-rock socket, two diameters\n1 \n2 1 1 2 1 2 0 0 0 0 0\n"
+        "3 3.5 0 0 5 1 4000000\n3 10 30 2.5 3\n2 15 \n0 120 0.0 1200 0 0 0 1 1 \n"
+        "0 120 0.0 1600 0 0 0 1 1 \n0 0\n6 18 \n36000 1 7 30 4 0 100000 60 0 1 1 \n"
+        "36000 1 7 30 4 0 100000 65 0 1 1 \n2 40 \n0 120 0.0 2000 0 0 0 1 1 \n"
+        "0 120 0.0 2400 0 0 0 1 1 \n0 0\n";
+    const Analysed a = analyse("short_socket.kv8d", deck);
+    ASSERT_EQ(a.outcome.status, StatusNormal) << a.outcome.message;
+    const std::string ratio = "SOCKET LENGTH/SOCKET DIAMETER = ";
+    EXPECT_EQ(occurrences(a.runNotes, ratio), 6u);
+    EXPECT_EQ(occurrences(a.report, ratio), 2u);
+    EXPECT_NE(a.report.find(ratio + "     1.63"), std::string::npos);
+    EXPECT_NE(a.report.find(ratio + "     1.39"), std::string::npos);
+}
+
 TEST(CapacityReport, ProfileDeeperThanTablesIsRefusedWithStatus8)
 {
     const std::string deck = "Deep profile\n1 \n2 1 1 5 1 2 0 0 0 0 0\n3 0 0 0 5 1 4000000\n"
