@@ -220,6 +220,10 @@ TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsWithTheExactFactors)
     const ReadResult r = readDeck(text);
     const InputDeck& d = r.deck;
     EXPECT_EQ(d.unitText, "SI");
+    // The factors themselves, as numbers: 3.2808 ft/m, 6.3659 pcf and 20.885 psf per kN unit.
+    EXPECT_FLOAT_EQ(d.PD, 39.3696f);
+    EXPECT_FLOAT_EQ(d.layers[0].GAMMA.top, 120.9521f);
+    EXPECT_FLOAT_EQ(d.layers[0].CU.top, 2088.5f);
     EXPECT_FLOAT_EQ(d.DSTART, 1.0f * FeetPerMetre);
     EXPECT_FLOAT_EQ(d.DIALIM, 1.2f * FeetPerMetre);
     EXPECT_FLOAT_EQ(d.TOPLEN, 1.5f * FeetPerMetre);
@@ -257,6 +261,7 @@ TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsWithTheExactFactors)
     const ReadResult load = readDeck(
         head("2", "1 1 1 1 1 1 0 0 0 0 0", "1 1 0 0 1.5 1 27600000", "1 3 2000 1 1") + SandLayer50);
     EXPECT_FLOAT_EQ(load.deck.designValue, 2000.0f * TonsPerKn);
+    EXPECT_FLOAT_EQ(load.deck.designValue, 224.8f);
     EXPECT_EQ(load.deck.PD, 0.0f);
     EXPECT_NE(load.report.find("     TOTAL LOAD =    2000.0 KN\n"), std::string::npos);
 }
