@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/ValidationRun.h"
+
 #include "engine/JsonString.h"
 #include "engine/LoadSettlementSummary.h"
 #include "engine/ProgramVersion.h"
@@ -19,6 +21,7 @@ constexpr const char* HelpText =
     R"(Usage:
   korva run PROJECT.kv8d          analyse a project data file
   korva run --json PROJECT.kv8d   the same, with the results as one JSON document
+  korva validate [LEDGER]         rerun the validation ledger of published worked examples
   korva --help                    show this text
 
 korva run analyses the project exactly as the desktop program does, without a names file.
@@ -51,6 +54,12 @@ loads are head loads at the settlements (tons or kN).
 In uplift "QB" holds the effective weight WT of the shaft. "report" is null when no report
 was written, "message" is null unless the run failed on its input or files; "length" and the
 capacities are missing for a case without capacity rows.
+
+korva validate runs every case of the validation ledger (the installed share/korva/validation,
+else the ledger of the source tree, or the folder LEDGER) in a temporary folder and prints one
+row per checked value: case, quantity, published value, Korva's value, difference in per cent
+and pass, FAIL or known difference. It exits with 1 when any value fails or a case file cannot
+be used; known differences are reported and do not fail.
 
 Exit code: 0 when the status is 0, 1 for any other status, 2 for a command line not understood.
 Status values:
@@ -137,6 +146,16 @@ int runProject(const std::string& projectArgument, bool json, std::ostream& out,
     return outcome.status == StatusNormal ? ExitSuccess : ExitRunStatus;
 }
 
+// Folder of the running program, from which an installed program finds its shared data.
+std::optional<std::filesystem::path> executableFolder()
+{
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || executable.empty())
+        return std::nullopt;
+    return executable.parent_path();
+}
+
 } // namespace
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -149,6 +168,12 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return runProject(args[1], false, out, err);
     if (args.size() == 3 && args[0] == "run" && (args[1] == "--json") != (args[2] == "--json"))
         return runProject(args[1] == "--json" ? args[2] : args[1], true, out, err);
+    if (args.size() <= 2 && !args.empty() && args[0] == "validate") {
+        std::optional<std::filesystem::path> ledger;
+        if (args.size() == 2)
+            ledger = std::filesystem::path(args[1]);
+        return runValidation(ledger, executableFolder(), out, err);
+    }
     err << "korva: command not understood\n" << HelpText;
     return ExitUsage;
 }
