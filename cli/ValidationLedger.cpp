@@ -25,8 +25,9 @@ std::string trimmed(std::string_view text)
 
 std::string lowered(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    });
     return text;
 }
 
@@ -105,6 +106,12 @@ LedgerQuantity quantityNamed(const std::string& text, const std::filesystem::pat
              "\" (QS, QB, QU, QDN, LRFD QS, LRFD QB, LRFD QU or load at settlement)");
 }
 
+bool isCheckKey(const std::string& key)
+{
+    return key == "published" || key == "settlement" || key == "tolerance" || key == "reason" ||
+           key == "known difference";
+}
+
 // One "key: value" entry with the indented lines that continue it.
 struct Entry
 {
@@ -126,15 +133,19 @@ std::vector<Entry> entriesOf(const std::filesystem::path& file)
         const std::string content = trimmed(text);
         if (content.empty() || content.front() == '#')
             continue;
-        const bool continuation = text.front() == ' ' || text.front() == '\t';
-        if (continuation) {
+        // Inside a check its entries are indented by up to three blanks; deeper indented lines
+        // continue the entry above.
+        const auto indent = text.find_first_not_of(" \t");
+        const auto colon = content.find(':');
+        const bool checkEntry = indent > 0 && indent < 4 && colon != std::string::npos &&
+                                isCheckKey(lowered(trimmed(content.substr(0, colon))));
+        if (indent > 0 && !checkEntry) {
             if (entries.empty())
                 fail(file, line, "an indented line continues no entry");
             std::string& value = entries.back().value;
             value += value.empty() ? content : " " + content;
             continue;
         }
-        const auto colon = content.find(':');
         if (colon == std::string::npos || colon == 0)
             fail(file, line, "expected \"key: value\", found \"" + content + "\"");
         entries.push_back(
@@ -239,7 +250,8 @@ LedgerCase readLedgerCase(const std::filesystem::path& caseFile)
         fail(caseFile, 0, "no \"check\" is given");
     const std::filesystem::path projectPath(project);
     if (projectPath.has_parent_path() || projectPath.extension() != ".kv8d")
-        fail(caseFile, 0, "the project is a .kv8d file beside the case file, found \"" + project + "\"");
+        fail(caseFile, 0,
+             "the project is a .kv8d file beside the case file, found \"" + project + "\"");
     ledgerCase.projectFile = caseFile.parent_path() / projectPath;
     std::error_code error;
     if (!std::filesystem::is_regular_file(ledgerCase.projectFile, error))
@@ -262,12 +274,13 @@ std::vector<std::filesystem::path> ledgerCaseFiles(const std::filesystem::path& 
     return files;
 }
 
-std::vector<std::filesystem::path> ledgerFolderCandidates(
-    const std::optional<std::filesystem::path>& executableFolder)
+std::vector<std::filesystem::path>
+ledgerFolderCandidates(const std::optional<std::filesystem::path>& executableFolder)
 {
     std::vector<std::filesystem::path> candidates;
     if (executableFolder)
-        candidates.push_back((*executableFolder / ".." / KORVA_VALIDATION_INSTALL_DIR).lexically_normal());
+        candidates.push_back(
+            (*executableFolder / ".." / KORVA_VALIDATION_INSTALL_DIR).lexically_normal());
     candidates.emplace_back(KORVA_SOURCE_VALIDATION_DIR);
     return candidates;
 }

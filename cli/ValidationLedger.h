@@ -19,29 +19,26 @@ class LedgerError : public std::runtime_error
 };
 
 // The result of the analysis a check compares with a published value.
-enum class LedgerQuantity
-{
-    SideResistance,     // "QS": ultimate side resistance of the final row
-    BaseResistance,     // "QB": ultimate base resistance (the shaft weight WT in uplift)
-    TotalResistance,    // "QU": QS + QB
-    AllowableLoad,      // "QDN": QS / FST + QB / FSB
-    FactoredSide,       // "LRFD QS"
-    FactoredBase,       // "LRFD QB"
-    FactoredTotal,      // "LRFD QU"
-    LoadAtSettlement,   // "load at settlement": head load on the trend curve
+enum class LedgerQuantity {
+    SideResistance,   // "QS": ultimate side resistance of the final row
+    BaseResistance,   // "QB": ultimate base resistance (the shaft weight WT in uplift)
+    TotalResistance,  // "QU": QS + QB
+    AllowableLoad,    // "QDN": QS / FST + QB / FSB
+    FactoredSide,     // "LRFD QS"
+    FactoredBase,     // "LRFD QB"
+    FactoredTotal,    // "LRFD QU"
+    LoadAtSettlement, // "load at settlement": head load on the trend curve
 };
 
 // Load units of published values; the factors are exact (1 short ton = 2 kips,
 // 1 kip = 4.4482216152605 kN).
-enum class LoadUnit
-{
+enum class LoadUnit {
     Tons,
     Kips,
     Kilonewtons,
 };
 
-enum class LengthUnit
-{
+enum class LengthUnit {
     Inches,
     Feet,
     Millimetres,
@@ -85,8 +82,8 @@ std::vector<std::filesystem::path> ledgerCaseFiles(const std::filesystem::path& 
 // Where "korva validate" looks for the ledger when no folder is given, in order: the shared
 // data folder of an installed program (relative to the folder of the executable), then the
 // source tree the program was built from.
-std::vector<std::filesystem::path> ledgerFolderCandidates(
-    const std::optional<std::filesystem::path>& executableFolder);
+std::vector<std::filesystem::path>
+ledgerFolderCandidates(const std::optional<std::filesystem::path>& executableFolder);
 
 double tonsToUnit(double tons, LoadUnit unit);
 double kilonewtonsToUnit(double kilonewtons, LoadUnit unit);

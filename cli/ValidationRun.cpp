@@ -36,7 +36,7 @@ std::string loadText(double value, const std::string& unit)
 struct KorvaValue
 {
     bool found = false;
-    double value = 0.0; // in the check's unit
+    double value = 0.0;  // in the check's unit
     std::string missing; // why there is no value
 };
 
@@ -153,13 +153,13 @@ const char* verdictText(CheckVerdict verdict)
 
 void writeTable(const std::vector<CheckResult>& results, std::ostream& out)
 {
-    const std::vector<std::string> headings{"case", "quantity", "published", "Korva",
-                                            "difference %", "result"};
+    const std::vector<std::string> headings{"case",  "quantity",     "published",
+                                            "Korva", "difference %", "result"};
     std::vector<std::size_t> widths;
     for (const auto& heading : headings)
         widths.push_back(heading.size());
     auto cells = [](const CheckResult& r) {
-        return std::vector<std::string>{r.caseName, r.quantity, r.published,
+        return std::vector<std::string>{r.caseName, r.quantity,   r.published,
                                         r.korva,    r.difference, verdictText(r.verdict)};
     };
     for (const auto& result : results) {
@@ -210,9 +210,9 @@ std::vector<CheckResult> evaluateChecks(const LedgerCase& ledgerCase, const RunO
             continue;
         }
         result.korva = loadText(value.value, check.unitText);
-        const double difference =
-            check.published != 0.0 ? (value.value - check.published) / std::fabs(check.published) * 100.0
-                                   : (value.value == 0.0 ? 0.0 : INFINITY);
+        const double difference = check.published != 0.0 ? (value.value - check.published) /
+                                                               std::fabs(check.published) * 100.0
+                                                         : (value.value == 0.0 ? 0.0 : INFINITY);
         result.difference = std::isfinite(difference) ? fixed(difference, 1) : "inf";
         if (difference > -0.05 && result.difference == "-0.0")
             result.difference = "0.0";

@@ -13,8 +13,7 @@
 
 namespace korva::cli {
 
-enum class CheckVerdict
-{
+enum class CheckVerdict {
     Pass,  // within the tolerance
     Fail,  // beyond the tolerance, or no value to compare
     Known, // beyond the tolerance and kept in the ledger as a known difference
