@@ -286,32 +286,33 @@ void readTzDepths(DeckRecordReader& reader, InputDeck& deck)
 
 void convertToWorkingUnits(InputDeck& deck)
 {
-    for (float* length : {&deck.DSTART, &deck.DIALIM, &deck.TOPLEN, &deck.BS, &deck.WTD,
-                          &deck.PDMIN, &deck.PDINCR, &deck.DIAMINCR})
-        *length *= FeetPerMetre;
-    if (deck.METHOD == 1)
-        deck.designValue *= TonsPerKn;
-    else if (deck.METHOD == 2)
-        deck.designValue *= FeetPerMetre;
-    deck.PD *= FeetPerMetre;
-    for (float& depth : deck.tzDepths)
-        depth *= FeetPerMetre;
-
-    auto scale = [](TopBottom& q, float factor) {
-        q.top *= factor;
-        q.bottom *= factor;
+    auto convert = [](float& value, SiInput quantity) {
+        value = workingValueOfSiInput(value, quantity);
     };
+    auto convertBoth = [&convert](TopBottom& q, SiInput quantity) {
+        convert(q.top, quantity);
+        convert(q.bottom, quantity);
+    };
+    for (float* length : {&deck.DSTART, &deck.DIALIM, &deck.TOPLEN, &deck.BS, &deck.WTD,
+                          &deck.PDMIN, &deck.PDINCR, &deck.DIAMINCR, &deck.PD})
+        convert(*length, SiInput::Length);
+    if (deck.METHOD == 1)
+        convert(deck.designValue, SiInput::Force);
+    else if (deck.METHOD == 2)
+        convert(deck.designValue, SiInput::Length);
+    for (float& depth : deck.tzDepths)
+        convert(depth, SiInput::Length);
+
     for (int i = 0; i < deck.NL; ++i) {
         SoilLayer& layer = deck.layers[static_cast<std::size_t>(i)];
-        layer.topDepth *= FeetPerMetre;
-        layer.bottomDepth *= FeetPerMetre;
-        scale(layer.CS, FeetPerMetre);
-        scale(layer.DISCT, FeetPerMetre);
-        scale(layer.BDS, FeetPerMetre);
-        scale(layer.GAMMA, PcfPerKnPerCubicMetre);
+        convert(layer.topDepth, SiInput::Length);
+        convert(layer.bottomDepth, SiInput::Length);
+        for (TopBottom* length : {&layer.CS, &layer.DISCT, &layer.BDS})
+            convertBoth(*length, SiInput::Length);
+        convertBoth(layer.GAMMA, SiInput::UnitWeight);
         for (TopBottom* stress :
              {&layer.CU, &layer.TRANLM, &layer.maxEndBearing, &layer.QUR, &layer.QUCON})
-            scale(*stress, PsfPerKnPerSquareMetre);
+            convertBoth(*stress, SiInput::Stress);
     }
 }
 

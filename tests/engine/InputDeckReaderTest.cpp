@@ -132,15 +132,14 @@ TEST(InputDeckReader, MultipleLengthAndDesignChartDefaults)
     EXPECT_EQ(r.deck.PDMIN, 24.0f);
     EXPECT_EQ(r.deck.PDINCR, 2.0f);
 
-    // Design chart in SI: diameter step 0.15 m (0.49212 ft), length step 1 m, PDMIN 0.3 x PD.
+    // Design chart in SI: diameter step 0.15 m (0.4921 ft), length step 1 m, PDMIN 0.3 x PD.
     r = readDeck(head("2", "2 1 1 1 1 1 0 1 0 0 0", "0.5 1 0 0 0 0 27600000", "1 3 40 1 1") +
                  "0 0 0 3\n0.01 0.02 0.03 \n" + SandLayer50);
     EXPECT_EQ(r.deck.NPOINTPD, 3);
     EXPECT_FLOAT_EQ(r.deck.PDSETT[2], 0.03f);
-    EXPECT_FLOAT_EQ(r.deck.DIAMINCR, 0.15f * FeetPerMetre);
-    EXPECT_NEAR(r.deck.DIAMINCR, 0.49212f, 1e-5f);
-    EXPECT_FLOAT_EQ(r.deck.PDINCR, FeetPerMetre);
-    EXPECT_FLOAT_EQ(r.deck.PDMIN, 12.0f * FeetPerMetre);
+    EXPECT_EQ(r.deck.DIAMINCR, 0.4921f);
+    EXPECT_EQ(r.deck.PDINCR, 3.2808f);
+    EXPECT_EQ(r.deck.PDMIN, 39.3701f);
 
     // No settlements: record 8 is the empty line the desktop program writes.
     r = readDeck(head("1", "2 1 1 1 1 1 0 1 0 0 0", "3 3 0 0 5 1 4000000", "1 10 40 1 1") +
@@ -208,7 +207,7 @@ TEST(InputDeckReader, LayerKindsFillTheirQuantitiesAndKindZeroHasAHeadRecordOnly
     EXPECT_EQ(L[6].TRANLM.top, 1500.0f);
 }
 
-TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsWithTheExactFactors)
+TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsByTheExactDefinitions)
 {
     const std::string text =
         head("2", "2 1 1 1 1 1 1 0 0 0 1", "1 1.2 1 0 1.5 1 27600000", "2 3 12 1 1") +
@@ -220,35 +219,35 @@ TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsWithTheExactFactors)
     const ReadResult r = readDeck(text);
     const InputDeck& d = r.deck;
     EXPECT_EQ(d.unitText, "SI");
-    // The factors themselves, as numbers: 3.2808 ft/m, 6.3659 pcf and 20.885 psf per kN unit.
-    EXPECT_FLOAT_EQ(d.PD, 39.3696f);
-    EXPECT_FLOAT_EQ(d.layers[0].GAMMA.top, 120.9521f);
-    EXPECT_FLOAT_EQ(d.layers[0].CU.top, 2088.5f);
-    EXPECT_FLOAT_EQ(d.DSTART, 1.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.DIALIM, 1.2f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.TOPLEN, 1.5f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.WTD, 3.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.PD, 12.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.designValue, 12.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.PDMIN, 9.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(d.PDINCR, 2.0f * FeetPerMetre);
+    // 1 ft = 0.3048 m and 1 lbf = 4.4482216152605 N exactly; lengths to the nearest 0.0001 ft,
+    // unit weights and stresses to six significant digits.
+    EXPECT_EQ(d.DSTART, 3.2808f);
+    EXPECT_EQ(d.DIALIM, 3.937f);
+    EXPECT_EQ(d.TOPLEN, 4.9213f);
+    EXPECT_EQ(d.WTD, 9.8425f);
+    EXPECT_EQ(d.PD, 39.3701f);
+    EXPECT_EQ(d.designValue, 39.3701f);
+    EXPECT_EQ(d.PDMIN, 29.5276f);
+    EXPECT_EQ(d.PDINCR, 6.5617f);
     EXPECT_EQ(d.Ec, 27600000.0f); // moduli stay as read
     EXPECT_EQ(d.RATIO, 0.0f);     // a ratio of 1 is a straight shaft
     ASSERT_EQ(d.tzDepths.size(), 2u);
-    EXPECT_FLOAT_EQ(d.tzDepths[1], 6.5f * FeetPerMetre);
+    EXPECT_EQ(d.tzDepths[1], 21.3255f);
     const SoilLayer& clay = d.layers[0];
-    EXPECT_FLOAT_EQ(clay.bottomDepth, 8.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(clay.GAMMA.top, 19.0f * PcfPerKnPerCubicMetre);
-    EXPECT_FLOAT_EQ(clay.CU.bottom, 150.0f * PsfPerKnPerSquareMetre);
-    EXPECT_FLOAT_EQ(clay.TRANLM.top, 50.0f * PsfPerKnPerSquareMetre);
-    EXPECT_FLOAT_EQ(clay.maxEndBearing.top, 900.0f * PsfPerKnPerSquareMetre);
+    EXPECT_EQ(clay.bottomDepth, 26.2467f);
+    EXPECT_EQ(clay.GAMMA.top, 120.952f);
+    EXPECT_EQ(clay.CU.top, 2088.54f);
+    EXPECT_EQ(clay.CU.bottom, 3132.82f);
+    EXPECT_EQ(clay.TRANLM.top, 1044.27f);
+    EXPECT_EQ(clay.maxEndBearing.top, 18796.9f);
     EXPECT_EQ(clay.NC.top, 9.0f);
     const SoilLayer& rock = d.layers[1];
-    EXPECT_FLOAT_EQ(rock.topDepth, 8.0f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(rock.QUR.top, 5000.0f * PsfPerKnPerSquareMetre);
-    EXPECT_FLOAT_EQ(rock.QUCON.top, 30000.0f * PsfPerKnPerSquareMetre);
-    EXPECT_FLOAT_EQ(rock.CS.top, 0.5f * FeetPerMetre);
-    EXPECT_FLOAT_EQ(rock.BDS.top, FeetPerMetre);
+    EXPECT_EQ(rock.topDepth, 26.2467f);
+    EXPECT_EQ(rock.QUR.top, 104427.0f);
+    EXPECT_EQ(rock.QUCON.top, 626563.0f);
+    EXPECT_EQ(rock.CS.top, 1.6404f);
+    EXPECT_EQ(rock.DISCT.top, 0.0328f);
+    EXPECT_EQ(rock.BDS.top, 3.2808f);
     EXPECT_EQ(rock.EL.top, 2000000.0f);
     EXPECT_EQ(rock.RQD.top, 80.0f);
     EXPECT_GE(rock.TRANLM.top, NoLimit); // no limit stays no limit
@@ -260,8 +259,7 @@ TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsWithTheExactFactors)
     // A design load in kN becomes tons.
     const ReadResult load = readDeck(
         head("2", "1 1 1 1 1 1 0 0 0 0 0", "1 1 0 0 1.5 1 27600000", "1 3 2000 1 1") + SandLayer50);
-    EXPECT_FLOAT_EQ(load.deck.designValue, 2000.0f * TonsPerKn);
-    EXPECT_FLOAT_EQ(load.deck.designValue, 224.8f);
+    EXPECT_EQ(load.deck.designValue, 224.809f);
     EXPECT_EQ(load.deck.PD, 0.0f);
     EXPECT_NE(load.report.find("     TOTAL LOAD =    2000.0 KN\n"), std::string::npos);
 }
