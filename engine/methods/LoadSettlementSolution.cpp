@@ -163,6 +163,12 @@ class CurveBracketing
     bool searchable_ = true;
 };
 
+// Half-integer multiples of a segment length in single precision can land a few
+// hundred-thousandths of an inch short of the exact depth (24 ft in 15 segments: the 13th
+// middle from the base at 47.99998 in rather than 48 in). A middle within this distance of
+// the bottom of the ignored top portion lies at that bottom, not above it, and carries load.
+constexpr float kDepthTie_in = 1.0e-4f;
+
 float segmentMiddle_in(const MarchGeometry& g, int k)
 {
     return g.tip_in - g.h_in * (static_cast<float>(k) + 0.5f);
@@ -186,7 +192,7 @@ MarchGeometry marchGeometry(std::span<const TzCurve> tzCurves, const LoadSettlem
         SegmentSupport support;
         support.stiffness_lb = stiffness.at_lb(z);
         // No load transfer in the ignored top portion.
-        if (!(z < ignoredTop_in)) {
+        if (!(z < ignoredTop_in - kDepthTie_in)) {
             const TzBracket bracket = bracketing.bracket(tzCurves, z);
             support.upper = bracket.upper;
             support.lower = bracket.lower;

@@ -225,3 +225,32 @@ TEST(LoadSettlementStep, AdditionalTzOptionWithoutDepthsStillWritesTheBlockCount
     ASSERT_LT(at + 1, plot.size());
     EXPECT_EQ(plot[at + 1], " 5" + std::string(78, ' ')); // the t-z block follows
 }
+
+TEST(LoadSettlementStep, SegmentMiddleAtTheBottomOfTheIgnoredTopCarriesLoad)
+{
+    // Clay 0-40 ft, D 2.5 ft, ignored top 4 ft and bottom 5 ft, proposed 23.3 ft: final length
+    // 24 ft, 15 rows, segments of 19.2 in, the 13th middle from the base at 48 in exactly. The
+    // head loads equal those of the same shaft with its ignored top ending 0.01 ft higher,
+    // where that middle lies clearly below it; had the segment been dropped, every head load
+    // at small movement would be a twelfth low.
+    const auto deck = [](const char* ignoredTop) {
+        return std::string("Tie at the ignored top\n1 \n2 1 1 1 1 2 0 0 0 0 0\n2.5 2.5 0 0 ") +
+               ignoredTop +
+               " 5 4000000\n1 10 23.3 2.5 3\n2 40 \n9 120 0.0 1000 0 0 0 1 1 \n"
+               "9 120 0.0 2000 0 0 0 1 1 \n0.55 0.55 \n";
+    };
+    const Files tie = runDeck(deck("4"));
+    const Files clear = runDeck(deck("3.99"));
+    ASSERT_EQ(tie.outcome.status, StatusNormal) << tie.outcome.message;
+    ASSERT_EQ(clear.outcome.status, StatusNormal) << clear.outcome.message;
+    ASSERT_EQ(tie.outcome.summary.cases.size(), 1u);
+    const CaseSummary& c = tie.outcome.summary.cases[0];
+    ASSERT_EQ(c.finalRow.length, 24.0f);
+    ASSERT_EQ(c.curveCount, 3);
+    for (int curve = 0; curve < 3; ++curve)
+        for (int p = 0; p < 15; ++p) {
+            const float expected = clear.outcome.summary.cases[0].curves[curve][p].topLoad;
+            EXPECT_NEAR(c.curves[curve][p].topLoad, expected, 5.0e-3f * expected)
+                << "curve " << curve + 1 << ", point " << p + 1;
+        }
+}

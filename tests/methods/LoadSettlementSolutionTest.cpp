@@ -89,6 +89,26 @@ TEST(LoadSettlementSolution, IgnoredTopPortionCarriesNoTransfer)
     }
 }
 
+TEST(LoadSettlementSolution, MiddleAtTheBottomOfTheIgnoredTopCarriesLoad)
+{
+    // 24 ft in 15 segments of 19.2 in: the 13th middle from the base lies exactly at the
+    // bottom of a 4-ft ignored top (48 in), the 14th above it (28.8 in).
+    UniformClay clay;
+    clay.shaft.length_ft = 24.0f;
+    clay.shaft.segmentCount = 15;
+    clay.shaft.ignoredTop_ft = 4.0f;
+    const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
+    ASSERT_EQ(curve.code, CurveBuildCode::Ok);
+    for (const LoadLevel& level : curve.levels) {
+        ASSERT_EQ(level.segments.size(), 15u);
+        const SegmentRecord& atBottom = level.segments[12];
+        EXPECT_NEAR(atBottom.middleDepth_in, 48.0f, 1e-4f);
+        EXPECT_GT(atBottom.transfer_psi, 0.0f) << level.baseMovement_in;
+        EXPECT_GT(atBottom.loadIncrement_lb, 0.0f);
+        EXPECT_EQ(level.segments[13].transfer_psi, 0.0f);
+    }
+}
+
 TEST(LoadSettlementSolution, SegmentsRunFromBaseToHeadAndBalance)
 {
     UniformClay clay;
