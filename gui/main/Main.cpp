@@ -49,6 +49,9 @@ QString DesignChartCaption(double settlement, int units)
                " movement)");
 }
 
+// Added to a format error of a file that was refused.
+constexpr const char* OpenRefusedNote = "The file was not opened.";
+
 // Bottom-to-top arrangement of minimised windows along the lower edge of the area.
 constexpr int IconWidth = 160;
 
@@ -678,26 +681,19 @@ void TMainForm::OpenFile(const QString& path, int filter)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString folder = QFileInfo(absolute).absolutePath();
-    CloseChildWindows();
-    fProject.reset();
+    // The file is read before anything of the open project is given up. A file that cannot
+    // be read completely is refused: the project stays as it was, bound to its own file, so
+    // that no later Save or run writes a misread project over the damaged file. A failure
+    // other than a format error reaches the command guard with the project unchanged too.
+    std::string readError;
+    std::unique_ptr<ProjectDocument> project = fStore->FromFile(FromQ(absolute), filter, readError);
+    if (!readError.empty()) {
+        fPrompt->Information(ToQ(readError) + "\n" + OpenRefusedNote);
+        return;
+    }
+    ReplaceProject(std::move(project));
     QDir::setCurrent(folder);
     fCurDir = folder;
-    // The reader reports format errors itself and keeps what it read. When it fails in
-    // another way the window must not be left without a project: a new one takes its place
-    // and the failure is shown by the command guard.
-    std::string readError;
-    try {
-        fProject = fStore->FromFile(FromQ(absolute), filter, readError);
-    } catch (...) {
-        fProject = fStore->New();
-        SetCaption();
-        ClearResults();
-        UpdateResultButtons();
-        throw;
-    }
-    FChanged = false;
-    if (!readError.empty())
-        fPrompt->Information(ToQ(readError));
     SetCaption();
     ClearResults();
     const QString plotFile = ProjectPathWithExtension(".kv8p");

@@ -54,16 +54,14 @@ std::unique_ptr<TProgramData> TProgramData::Create()
     return project;
 }
 
-TProjectReadResult TProgramData::CreateFromFile(const std::filesystem::path& fileName, int filter)
+TProjectReadResult TProgramData::CreateFromFile(const std::filesystem::path& fileName,
+                                                [[maybe_unused]] int filter)
 {
     TProjectReadResult result;
     result.Project = std::make_unique<TProgramData>();
-    if (filter == 1) {
-        result.ErrorMessage = ReadVersion8(*result.Project, fileName);
-    } else {
-        result.ErrorMessage = ReadPrevVersions(*result.Project, fileName, filter != 3);
-        result.Project->InitPDSET();
-    }
+    // The layout comes from the file itself: a filter chosen in the open dialog that does not
+    // fit the file ("All Files" for a current file) would otherwise misread it silently.
+    result.ErrorMessage = ReadProjectFile(*result.Project, fileName);
     return result;
 }
 

@@ -28,9 +28,10 @@ class TProgramData
     // A new project with the defaults: English units, "NewKorva.kv8d", title "New Pile", one
     // default sand layer, one t-z depth 0; marked unchanged.
     static std::unique_ptr<TProgramData> Create();
-    // A project read from a file: filter 1 the current layout, any other filter an older
-    // layout (the old one for filter 3, the previous one otherwise). Never throws a format
-    // error: the result carries the message to show; what was read stays in the project.
+    // A project read from a file, in the layout its control record has (ReadProjectFile),
+    // whatever the open dialog's filter (1 current layout, 2 previous, 3 old, 4 all files).
+    // Never throws a format error: the result carries the message to show; what was read
+    // stays in the project.
     static TProjectReadResult CreateFromFile(const std::filesystem::path& fileName, int filter);
 
     // Writes the project to FileName (see ProjectFile.h): the previous file is replaced only

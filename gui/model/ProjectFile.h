@@ -28,3 +28,9 @@ void SaveProjectFile(TProgramData& project);
 std::string ReadVersion8(TProgramData& project, const std::filesystem::path& fileName);
 std::string ReadPrevVersions(TProgramData& project, const std::filesystem::path& fileName,
                              bool IsNewVer);
+
+// Reader of a file of any layout, recognised from the value count of the control record (the
+// record after the unit system): 11 or 10 values the current layout, 6 the previous, 5 or 4
+// the old one. Another count is a format error at line and item, nothing further is read.
+// A file of an older layout gets the default design-chart settlements. Otherwise as above.
+std::string ReadProjectFile(TProgramData& project, const std::filesystem::path& fileName);

@@ -1,5 +1,6 @@
 #include <charconv>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "gui/model/InOutError.h"
@@ -39,11 +40,39 @@ long double Extended(double value)
     return extended;
 }
 
+// Layout of a file recognised from the value count of its control record: 10 or 11 values
+// in the current layout, 6 in the previous one, 4 or 5 in the old one. Any other count is
+// refused at the item where the record departs from every layout, so that a file is never
+// read with a layout it does not have.
+TLayout RecogniseLayout(int line, int values)
+{
+    switch (values) {
+    case 10:
+    case 11:
+        return TLayout::Current;
+    case 6:
+        return TLayout::Previous;
+    case 4:
+    case 5:
+        return TLayout::Old;
+    default:
+        break;
+    }
+    // Too many values: the first one beyond the current layout's 11; too few: the first one
+    // missing from the layout the count comes closest to.
+    const int item = values > 11 ? 12 : values + 1;
+    throw EInOutError("Error on Line " + std::to_string(line) + " Item " + std::to_string(item) +
+                          "\r" + "The control record holds " + std::to_string(values) +
+                          " values: a project file has 11 (or 10), an older one 6, 5 or 4.",
+                      line, item);
+}
+
 class TProjectReader
 {
   public:
-    TProjectReader(TProgramData& project, TWordReader& reader, TLayout layout)
-        : p(project), r(reader), fLayout(layout)
+    // layout: the layout to read; with recognise, it is set from the control record first.
+    TProjectReader(TProgramData& project, TWordReader& reader, TLayout& layout, bool recognise)
+        : p(project), r(reader), fLayout(layout), fRecognise(recognise)
     {
     }
 
@@ -53,6 +82,8 @@ class TProjectReader
         p.Title = r.ReadLine();
         // Record 2: the project holds no values yet, so nothing is converted.
         p.SetUnits(r.ReadInteger());
+        if (fRecognise)
+            RecogniseControlRecord();
         ReadControlRecord();
         ReadShaftRecord();
         ReadSiteRecord();
@@ -73,6 +104,22 @@ class TProjectReader
 
   private:
     long double ReadReal() { return Extended(r.ReadFloat()); }
+
+    // The control record starts with the next word: on the rest of the unit system's line,
+    // or (as written) on the line after it. Its values are counted to the end of that line.
+    void RecogniseControlRecord()
+    {
+        int line = r.Line();
+        int values = r.GetCurrentLineWordCount() - r.Item();
+        if (values <= 0) {
+            line += 1;
+            // The end of the file or an empty line: the reader reports it at the first value.
+            if (line >= r.GetLineCount() || r.GetWordCount(line) == 0)
+                return;
+            values = r.GetWordCount(line);
+        }
+        fLayout = RecogniseLayout(line + 1, values);
+    }
 
     void ReadControlRecord()
     {
@@ -247,19 +294,21 @@ class TProjectReader
 
     TProgramData& p;
     TWordReader& r;
-    TLayout fLayout;
+    TLayout& fLayout;
+    bool fRecognise;
 };
 
 std::string ReadProject(TProgramData& project, const std::filesystem::path& fileName,
-                        TLayout layout)
+                        std::optional<TLayout> layout)
 {
     project.FileName = fileName.string();
     project.SetUnits(1);
     project.EmptyTables();
     std::string message;
+    TLayout read = layout.value_or(TLayout::Current);
     try {
         TWordReader reader(fileName);
-        TProjectReader(project, reader, layout).Read();
+        TProjectReader(project, reader, read, !layout).Read();
     } catch (const EInOutError& error) {
         message = error.what();
     } catch (const std::exception& error) {
@@ -267,6 +316,9 @@ std::string ReadProject(TProgramData& project, const std::filesystem::path& file
         // way, keeping what was read.
         message = error.what();
     }
+    // The older layouts hold no design-chart settlements: a recognised one gets the defaults.
+    if (!layout && read != TLayout::Current)
+        project.InitPDSET();
     // Whatever was read stays; a project always has its minimum rows.
     project.PadTablesToMinRows();
     project.SetDataChanged(false);
@@ -284,4 +336,9 @@ std::string ReadPrevVersions(TProgramData& project, const std::filesystem::path&
                              bool IsNewVer)
 {
     return ReadProject(project, fileName, IsNewVer ? TLayout::Previous : TLayout::Old);
+}
+
+std::string ReadProjectFile(TProgramData& project, const std::filesystem::path& fileName)
+{
+    return ReadProject(project, fileName, std::nullopt);
 }

@@ -50,6 +50,41 @@ class MainFormTest : public QObject
         return target;
     }
     bool Enabled(const char* command) { return Form().Command(command)->isEnabled(); }
+    static QByteArray Bytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void WriteBytes(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+    }
+    QString FileName() { return QString::fromStdString(Form().Project().FileName()); }
+
+    // The user's own ways in: the window shown and active, its shortcuts and tool buttons.
+    void ShowActive()
+    {
+        Form().show();
+        Form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Form()));
+    }
+    void ClickToolButton(const char* command)
+    {
+        auto* bar = Form().findChild<QToolBar*>("ToolBar");
+        QWidget* button = bar->widgetForAction(Form().Command(command));
+        QVERIFY2(button != nullptr, command);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // File > Open with Ctrl+O; the open dialog answers with path and filter.
+    void OpenWithKeyboard(const QString& path, int filter)
+    {
+        fPrompt->openFileNames.enqueue(path);
+        fPrompt->openFilters.enqueue(filter);
+        QTest::keyClick(&Form(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(fPrompt->openFileNames.isEmpty());
+    }
 
   private slots:
     void initTestCase()
@@ -159,6 +194,90 @@ class MainFormTest : public QObject
         for (const char* result : {"SpeedViewOutput", "SpeedCombined", "SpeedCombinedD",
                                    "SpeedSettlement", "SpeedTz", "SpeedQw"})
             QVERIFY2(!Enabled(result), result);
+    }
+
+    void projectReadWithTheLayoutItHasWhateverTheFilter()
+    {
+        // Two clay layers in SI units: read with another layout this file gives shaft values
+        // of 0, FSB 4000000 and one empty layer, which a run would save over the file.
+        const QString project = Example("StiffClayLrfdSi.kv8d");
+        const QByteArray before = Bytes(project);
+        ShowActive();
+        for (int filter : {4, 2, 3, 1}) {
+            OpenWithKeyboard(project, filter);
+            QVERIFY2(fPrompt->informations.isEmpty(), qPrintable(fPrompt->informations.join("|")));
+            QCOMPARE(FileName(), project);
+            QCOMPARE(Data().D().RowCount(), 2);
+            QCOMPARE(Data().FSB, 3.0L);
+            QCOMPARE(Data().DSTART, 0.9L);
+            ClickToolButton("SpeedRun");
+            QCOMPARE(fPrompt->informations, QStringList{RunMessages::Completed});
+            fPrompt->informations.clear();
+            QCOMPARE(Bytes(project), before);
+        }
+    }
+
+    void failedOpenKeepsTheProjectAndNeverWritesTheDamagedFile()
+    {
+        const QString good = Example("Example.kv8d");
+        const QByteArray goodBytes = Bytes(good);
+        const QByteArray clay = Bytes(QString(KORVA_EXAMPLES) + "/ClaySite.kv8d");
+        struct Damage
+        {
+            const char* name;
+            QByteArray bytes;
+            QString message;
+        };
+        const QList<Damage> damages = {
+            // Ends in the middle of the second layer's top record.
+            {"Truncated.kv8d", clay.left(clay.indexOf("9 125 0.0 2500") + 9),
+             "This file either invalid or incomplete."},
+            {"NotANumber.kv8d", QByteArray(clay).replace("3 4 0 0 5 3", "3 4 x 0 5 3"),
+             "Error on Line 4 Item 3\rA floating point number was expected but not found."},
+            {"SevenValues.kv8d", QByteArray(clay).replace("1 1 1 1 1 2 0 0 0 0 0", "1 1 1 1 1 2 0"),
+             "Error on Line 3 Item 8\rThe control record holds 7 values: a project file has 11 "
+             "(or 10), an older one 6, 5 or 4."},
+        };
+        ShowActive();
+        OpenWithKeyboard(good, 1);
+        ClickToolButton("SpeedRun");
+        QVERIFY(Form().ShowOutput);
+        fPrompt->informations.clear();
+        for (const Damage& damage : damages) {
+            const QString path = Work(damage.name);
+            WriteBytes(path, damage.bytes);
+            OpenWithKeyboard(path, 1);
+            QCOMPARE(fPrompt->informations,
+                     QStringList{damage.message + "\nThe file was not opened."});
+            fPrompt->informations.clear();
+            // The project, its caption, its results and the recent files stay as they were.
+            QCOMPARE(FileName(), good);
+            QCOMPARE(Form().windowTitle(), QString("KORVA 2017.8.10 - Example.kv8d"));
+            QVERIFY(Form().ShowOutput && Enabled("SpeedCombined"));
+            QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), good);
+            // Run and Save write the open project to its own file only.
+            ClickToolButton("SpeedRun");
+            QCOMPARE(fPrompt->informations, QStringList{RunMessages::Completed});
+            fPrompt->informations.clear();
+            QTest::keyClick(&Form(), Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(Bytes(path), damage.bytes);
+            QCOMPARE(Bytes(good), goodBytes);
+        }
+
+        // Started with a damaged file: a new project, which a run saves only under a name
+        // the user chooses.
+        const QString damaged = Work(damages[0].name);
+        fForm.reset();
+        auto prompt = std::make_unique<ScriptedPrompt>();
+        fPrompt = prompt.get();
+        fForm =
+            std::make_unique<TMainForm>(std::make_unique<ProgramDataStore>(), std::move(prompt));
+        Form().StartUp({damaged});
+        QCOMPARE(FileName(), QString("NewKorva.kv8d"));
+        ShowActive();
+        ClickToolButton("SpeedRun");
+        QCOMPARE(fPrompt->saveTitles, QStringList{"Save NewKorva.kv8d As"});
+        QCOMPARE(Bytes(damaged), damages[0].bytes);
     }
 
     void siProjectRuns()

@@ -110,6 +110,7 @@ class ResultSnapshotsTest : public QObject
     void englishSand() { Snapshot("Example"); }
     void siSandOverClay() { Snapshot("SiSandOverClay"); }
     void clayDesignLoad() { Snapshot("ClaySite"); }
+    void stiffClayLrfdSi() { Snapshot("StiffClayLrfdSi"); }
     void rockAndIntermediateLayers()
     {
         Snapshot("StrongRockSocketSideAndBase");

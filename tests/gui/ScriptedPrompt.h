@@ -10,6 +10,7 @@ class ScriptedPrompt : public korva::gui::UserPrompt
     QQueue<Answer> saveAnswers;    // answers to "Do you want to save any changes?"
     QQueue<QString> saveFileNames; // chosen paths of Save As dialogs ("" = cancelled)
     QQueue<QString> openFileNames;
+    QQueue<int> openFilters; // 1-based filter chosen with each open dialog (default 1)
     int askCount = 0;
     QStringList informations;
     QStringList warnings;
@@ -27,7 +28,7 @@ class ScriptedPrompt : public korva::gui::UserPrompt
     void Error(const QString& text) override { errors << text; }
     QString OpenFileName(const QString&, const QStringList&, int& filterIndex) override
     {
-        filterIndex = 1;
+        filterIndex = openFilters.isEmpty() ? 1 : openFilters.dequeue();
         return openFileNames.isEmpty() ? QString() : openFileNames.dequeue();
     }
     QString SaveFileName(const QString& title, const QString&, const QString& fileName,

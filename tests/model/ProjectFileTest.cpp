@@ -44,6 +44,15 @@ std::string WithCrLf(const std::string& text)
     return out;
 }
 
+int WordCount(const std::string& line)
+{
+    std::istringstream words(line);
+    int count = 0;
+    for (std::string word; words >> word;)
+        ++count;
+    return count;
+}
+
 class ProjectFileTest : public ::testing::Test
 {
   protected:
@@ -514,6 +523,59 @@ TEST_F(ProjectFileTest, OlderLayouts)
         EXPECT_EQ(read.Project->D().GetIntValue(LayerColumn::Kind, 0), KindStrongRock);
         EXPECT_EQ(read.Project->D().GetFloatValue(LayerColumn::PhiBase, 0), 1.0L);
         EXPECT_EQ(read.Project->D().GetFloatValue(LayerColumn::MaxEndBearing, 0), 61000.0L);
+    }
+}
+
+TEST_F(ProjectFileTest, LayoutRecognisedFromTheControlRecordWhateverTheFilter)
+{
+    // Every filter of the open dialog (1 current, 2 previous, 3 old, 4 all files) reads a
+    // file with the layout its control record has.
+    const std::string current = ReadBytes(DataFolder / "Example.kv8d");
+    for (int filter = 1; filter <= 4; ++filter) {
+        SCOPED_TRACE(filter);
+        auto read = TProgramData::CreateFromFile(DataFolder / "Example.kv8d", filter);
+        ASSERT_FALSE(read.Failed()) << read.ErrorMessage;
+        EXPECT_EQ(read.Project->DSTART, 3.0L);
+        EXPECT_EQ(read.Project->FSB, 3.0L);
+        EXPECT_EQ(ComposeProjectFile(*read.Project), current);
+
+        auto previous = TProgramData::CreateFromFile(DataFolder / "Previous.kvd", filter);
+        ASSERT_FALSE(previous.Failed()) << previous.ErrorMessage;
+        EXPECT_EQ(previous.Project->NLRFD, 1);
+        EXPECT_EQ(previous.Project->Yesnewversion, 1);
+        EXPECT_EQ(previous.Project->LPD, 500.0L);
+        EXPECT_NEAR(previous.Project->PDSETT[0], 0.00254L, 1e-12L);
+
+        for (const char* old : {"Old4.kvd", "Old5.kvd"}) {
+            auto read = TProgramData::CreateFromFile(DataFolder / old, filter);
+            ASSERT_FALSE(read.Failed()) << old << ": " << read.ErrorMessage;
+            EXPECT_EQ(read.Project->Yesnewversion, 0) << old;
+            EXPECT_EQ(read.Project->PDSETT[4], 1.0L) << old;
+        }
+    }
+    EXPECT_EQ(TProgramData::CreateFromFile(DataFolder / "Old4.kvd", 2).Project->PD, 25.0L);
+
+    // Any other count is refused at the item where the record leaves every layout.
+    const std::string head = "Title\n1 \n";
+    const std::string rest = "\n3 3 0 0 5 1 4000000\n1 10 30 2.5 3\n1 50 \n";
+    const struct
+    {
+        std::string control;
+        std::string message;
+    } refused[] = {
+        {"2 1 1 1 1 2 0", "Error on Line 3 Item 8"},
+        {"2 1 1 1 1 2 0 0 0", "Error on Line 3 Item 10"},
+        {"2 1 1 1 1 2 0 0 0 0 0 0", "Error on Line 3 Item 12"},
+        {"2 1 1", "Error on Line 3 Item 4"},
+    };
+    for (const auto& c : refused) {
+        auto read = ReadText(head + c.control + rest, 4);
+        const std::string count = std::to_string(WordCount(c.control));
+        EXPECT_EQ(read.ErrorMessage, c.message + "\rThe control record holds " + count +
+                                         " values: a project file has 11 (or 10), an older "
+                                         "one 6, 5 or 4.");
+        EXPECT_EQ(read.Project->D().RowCount(), 1);
+        EXPECT_EQ(read.Project->DSTART, 0.0L);
     }
 }
 
