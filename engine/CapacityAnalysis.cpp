@@ -22,11 +22,6 @@ namespace {
 
 using methods::MethodWarning;
 
-bool isSoilKind(MaterialKind kind)
-{
-    return kind < KindStrongRock || kind > KindStrongRockCombined;
-}
-
 // Writers of the framed warnings the slices raise, with their once-only rules.
 class WarningSink
 {
@@ -219,7 +214,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
         kinds.push_back(layer.kindCode());
         tipFactors.push_back(layer.phiB);
         if (!socketTopFound &&
-            (layer.kindCode() == KindWeakRock || layer.kindCode() == KindStrongRockCombined)) {
+            (layer.kindCode() == MaterialKind::WeakRock || layer.kindCode() == MaterialKind::StrongRockSideAndBase)) {
             socketTop = layer.topDepth;
             socketTopFound = true;
         }
@@ -354,7 +349,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         walk.layerStrength[i].lastSliceUnitSide_psi = unitSide_psi;
                     }
                     walk.deepestSlice_ft = z;
-                    if (!walk.weakRockReached && layer.kindCode() == KindWeakRock) {
+                    if (!walk.weakRockReached && layer.kindCode() == MaterialKind::WeakRock) {
                         walk.weakRockReached = true;
                         walk.sideAboveWeakRock_tons = qs;
                     }
@@ -458,7 +453,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
 
             // Case end: load-settlement of the final shaft.
             if (!designLoadGiven && rows.reachedFinal && rows.tipLayerOfFinal >= 0 &&
-                isSoilKind(static_cast<MaterialKind>(kinds[rows.tipLayerOfFinal])))
+                methods::isSoil(static_cast<MaterialKind>(kinds[rows.tipLayerOfFinal])))
                 curveSelector = 3;
             if (!loadSettlement)
                 writeLoadSettlementHeading(report);
@@ -536,7 +531,7 @@ casesEnd:
         writeBestCase(report, summary.best, si);
     // A profile ending in clay shale, with the strong-rock rule last used on rock under
     // 1000 psi (or not at all).
-    if (layerCount > 0 && deck.layers[layerCount - 1].kindCode() == KindClayShale &&
+    if (layerCount > 0 && deck.layers[layerCount - 1].kindCode() == MaterialKind::ClayShale &&
         state.lastStrongRockStrength_psf < 144000.0f)
         writeWeakRockNote(report);
     return status;

@@ -32,13 +32,13 @@ methods::SandProcedure sandProcedureOf(const SoilLayer& layer)
 TopBottom enteredCoefficient(const SoilLayer& layer)
 {
     switch (layer.kindCode()) {
-    case KindSand:
+    case MaterialKind::Sand:
         return layer.coefficient;
-    case KindClay:
-    case KindClayShale:
+    case MaterialKind::Clay:
+    case MaterialKind::ClayShale:
         return layer.alpha;
-    case KindGravellySand:
-    case KindGravel:
+    case MaterialKind::GravellySand:
+    case MaterialKind::Gravel:
         return layer.beta;
     default:
         return {};
@@ -75,13 +75,13 @@ LayerEstimates estimateLayerCoefficients(const InputDeck& deck)
             e.coefficient.bottom = methods::estimatedSideCoefficient(
                 methodKind, procedure, layer.bottomDepth, layer.BLOWS.bottom, layer.CU.bottom);
         }
-        if ((kind == KindClay || kind == KindClayShale) && e.nc.top == 0.0f &&
+        if ((kind == MaterialKind::Clay || kind == MaterialKind::ClayShale) && e.nc.top == 0.0f &&
             e.nc.bottom == 0.0f) {
             e.ncEstimated = true;
             e.nc.top = estimatedClayNc(layer.topDepth, deck.DSTART);
             e.nc.bottom = estimatedClayNc(layer.bottomDepth, deck.DSTART);
         }
-        if (kind == KindSand) {
+        if (kind == MaterialKind::Sand) {
             // A friction angle left at 0 is shown as the one the side and tip rules take from N.
             auto fromBlowCount = [&](float& phi, float blowCount, float depth_ft) {
                 if (phi != 0.0f || !(blowCount > 0.0f))

@@ -313,13 +313,18 @@ std::string formatI(long value, int width, int minDigits)
     return rightAlign((value < 0 ? "-" : "") + digits, width);
 }
 
-std::string freeFormat(float value)
+std::string shortestNumber(float value)
 {
     std::array<char, 64> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (ec != std::errc())
-        return " 0";
-    return " " + std::string(buffer.data(), end);
+        return "0";
+    return std::string(buffer.data(), end);
+}
+
+std::string freeFormat(float value)
+{
+    return " " + shortestNumber(value);
 }
 
 std::string freeFormat(long value)

@@ -36,8 +36,11 @@ std::string blanks(int n);
 // Text left-aligned in a field of n characters: padded with blanks or cut after n.
 std::string padRight(std::string_view text, int n);
 
-// Free-format numbers of the plot file: one leading blank, then the shortest text that reads
-// back to the same value ("." as decimal point whatever the locale).
+// The engine's one general number text: the shortest text that reads back to the same float,
+// "." as decimal point whatever the locale ("0" for a value that cannot be written).
+std::string shortestNumber(float value);
+
+// Free-format numbers of the plot file: one leading blank, then the shortest number text.
 std::string freeFormat(float value);
 std::string freeFormat(long value);
 

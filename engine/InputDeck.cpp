@@ -7,11 +7,8 @@ namespace korva {
 MaterialKind SoilLayer::kindCode() const
 {
     // The code is a real; only the exact values 1..9 name a kind.
-    for (int code = KindSand; code <= KindGravel; ++code) {
-        if (kind == static_cast<float>(code))
-            return static_cast<MaterialKind>(code);
-    }
-    return KindNone;
+    MaterialKind code = MaterialKind::None;
+    return methods::materialKindFromCode(kind, code) ? code : MaterialKind::None;
 }
 
 float InputDeck::profileBottom() const

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/methods/MaterialKind.h"
+
 namespace korva {
 
 inline constexpr int MaxLayers = 49;           // layer storage of the engine
@@ -13,19 +15,8 @@ inline constexpr int MaxChartSettlements = 10; // design-chart settlements (PDSE
 inline constexpr int TitleWidth = 72;          // characters of the title kept by the engine
 inline constexpr float NoLimit = 1.0e10f;      // TRANLM or end bearing without a limit
 
-// Material kind codes of a layer.
-enum MaterialKind : int {
-    KindNone = 0, // any code outside 1..9: the layer has a head record only
-    KindSand = 1,
-    KindClay = 2,
-    KindClayShale = 3,
-    KindStrongRock = 4,     // side friction or end bearing
-    KindDecomposedRock = 5, // decomposed rock / gravel
-    KindWeakRock = 6,
-    KindStrongRockCombined = 7, // side friction plus end bearing
-    KindGravellySand = 8,
-    KindGravel = 9,
-};
+// Material kind of a layer: the one enumeration of the codes 1-9 (None for any other code).
+using methods::MaterialKind;
 
 // Sand side-friction procedures (method record of a sand layer).
 enum SandMethod : int {
@@ -83,7 +74,7 @@ struct SoilLayer
     TopBottom m;       // kind 1, method 3: preconsolidation stress exponent
     TopBottom clayNc;  // kinds 2, 3: end-bearing factor
 
-    // The kind as one of 1..9, or KindNone for any other code.
+    // The kind as one of 1..9, or MaterialKind::None for any other code.
     MaterialKind kindCode() const;
 };
 

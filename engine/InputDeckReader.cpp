@@ -120,7 +120,7 @@ void readSoilLayer(DeckRecordReader& reader, SoilLayer& layer, int number, Mater
                                                           : "property record at the bottom",
                                                  number));
         auto set = [row](TopBottom& q, float v) { (row == 0 ? q.top : q.bottom) = v; };
-        if (kind == KindSand) {
+        if (kind == MaterialKind::Sand) {
             set(layer.GAMMA, r.real(1));
             set(layer.PHI, r.real(2));
             set(layer.interfaceAngle, r.real(3));
@@ -137,7 +137,7 @@ void readSoilLayer(DeckRecordReader& reader, SoilLayer& layer, int number, Mater
     }
     layer.phiS = phiS.bottom;
     layer.phiB = phiB.bottom;
-    if (kind == KindSand)
+    if (kind == MaterialKind::Sand)
         layer.sandMethod = reader.readRecord(1, layerRecordName("method record", number)).real(0);
     DeckRecord c = reader.readRecord(2, layerRecordName("coefficient record", number));
     layer.coefficient = {c.real(0), c.real(1)};
@@ -153,7 +153,7 @@ void readRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number, Mater
                                                   number));
         auto set = [row](TopBottom& q, float v) { (row == 0 ? q.top : q.bottom) = v; };
         set(layer.QUR, r.real(0));
-        if (kind == KindWeakRock) {
+        if (kind == MaterialKind::WeakRock) {
             set(layer.interfaceCondition, r.real(1));
             set(layer.slump, r.real(2));
             set(layer.interfaceFrictionAngle, r.real(3));
@@ -216,7 +216,7 @@ void readGravelLayer(DeckRecordReader& reader, SoilLayer& layer, int number)
 void deriveLayerValues(SoilLayer& layer)
 {
     const MaterialKind kind = layer.kindCode();
-    if (kind == KindSand) {
+    if (kind == MaterialKind::Sand) {
         layer.sandPhi = layer.PHI;
         // No interface angle given at either end: the shaft is rough and the interface angle
         // is the soil's friction angle.
@@ -226,7 +226,7 @@ void deriveLayerValues(SoilLayer& layer)
             layer.beta = layer.coefficient;
         else if (layer.sandMethod == static_cast<float>(SandMethodKulhawyChen))
             layer.m = layer.coefficient;
-    } else if (kind == KindClay || kind == KindClayShale) {
+    } else if (kind == MaterialKind::Clay || kind == MaterialKind::ClayShale) {
         layer.alpha = layer.coefficient;
         layer.clayNc = layer.NC;
     }
@@ -251,24 +251,24 @@ void readLayers(DeckRecordReader& reader, const DeckEchoTargets& echo, InputDeck
         previousBottom = layer.bottomDepth;
         const MaterialKind kind = layer.kindCode();
         switch (kind) {
-        case KindSand:
-        case KindClay:
-        case KindClayShale:
+        case MaterialKind::Sand:
+        case MaterialKind::Clay:
+        case MaterialKind::ClayShale:
             readSoilLayer(reader, layer, number, kind);
             break;
-        case KindStrongRock:
-        case KindStrongRockCombined:
-        case KindWeakRock:
+        case MaterialKind::StrongRockSideOrBase:
+        case MaterialKind::StrongRockSideAndBase:
+        case MaterialKind::WeakRock:
             readRockLayer(reader, layer, number, kind);
             break;
-        case KindDecomposedRock:
+        case MaterialKind::DecomposedRock:
             readDecomposedRockLayer(reader, layer, number);
             break;
-        case KindGravellySand:
-        case KindGravel:
+        case MaterialKind::GravellySand:
+        case MaterialKind::Gravel:
             readGravelLayer(reader, layer, number);
             break;
-        case KindNone:
+        case MaterialKind::None:
             writeUnknownKindWarning(echo.report, number, layer.kind);
             writeUnknownKindWarning(echo.runNotes, number, layer.kind);
             break;

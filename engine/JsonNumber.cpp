@@ -1,17 +1,14 @@
 #include "engine/JsonNumber.h"
 
-#include <charconv>
+#include "engine/FixedFormat.h"
+
 #include <cmath>
 
 namespace korva {
 
 std::string jsonNumber(float value)
 {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return std::isfinite(value) ? shortestNumber(value) : "null";
 }
 
 } // namespace korva

@@ -29,11 +29,6 @@ constexpr std::array<CurveSelector, 3> Selectors = {CurveSelector::Trend, CurveS
 constexpr float InchesPerMetre = 39.37f;
 constexpr float KpaPerPsi = 6.894f; // the concrete modulus of SI runs is entered in kPa
 
-bool isSoilTip(int kind)
-{
-    return kind < KindStrongRock || kind > KindStrongRockCombined;
-}
-
 void writeLines(std::ostream& out, const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines)
@@ -311,7 +306,7 @@ bool rockAboveEarlierTip(const LoadSettlementCase& c)
     if (c.tipLayerBeforeFinal < 0)
         return false;
     for (int i = 0; i <= c.tipLayerBeforeFinal && i < c.deck->NL; ++i)
-        if (c.deck->layers[static_cast<std::size_t>(i)].kindCode() > KindClayShale)
+        if (c.deck->layers[static_cast<std::size_t>(i)].kindCode() > MaterialKind::ClayShale)
             return true;
     return false;
 }
@@ -396,7 +391,7 @@ void weakRockTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettl
     for (int i = 0; i < std::clamp(deck.NL, 0, MaxLayers); ++i) {
         const SoilLayer& candidate = deck.layers[static_cast<std::size_t>(i)];
         const MaterialKind kind = candidate.kindCode();
-        if ((kind == KindWeakRock || kind == KindStrongRockCombined) &&
+        if ((kind == MaterialKind::WeakRock || kind == MaterialKind::StrongRockSideAndBase) &&
             candidate.bottomDepth >= c.referenceLength_ft) {
             socket.hasLayerBelowReference = true;
             socket.socketDiameterAtThatLayerBottom_ft = candidate.BDS.bottom;
@@ -452,28 +447,28 @@ void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
 
     const bool computable =
         !c.rows.empty() && c.tipLayer >= 0 && c.tipLayer < deck.NL && c.tipLayer < MaxLayers;
-    const int tipKind =
-        computable ? static_cast<int>(deck.layers[static_cast<std::size_t>(c.tipLayer)].kindCode())
-                   : 0;
+    const MaterialKind tipKind = computable
+                                     ? deck.layers[static_cast<std::size_t>(c.tipLayer)].kindCode()
+                                     : MaterialKind::None;
     const std::vector<methods::TzLayer> layers = tzLayers(deck);
 
     // With the option set the block is written even without depths: the plot data reader
     // expects its count ahead of the t-z block.
-    if (computable && isSoilTip(tipKind) && deck.PrintTZCurves == 1 && c.firstCase) {
+    if (computable && methods::isSoil(tipKind) && deck.PrintTZCurves == 1 && c.firstCase) {
         if (!additionalTzCurves(c, out, layers))
             return;
     }
     writeLoadSettlementHeading(out.report);
 
     if (computable) {
-        if (isSoilTip(tipKind)) {
+        if (methods::isSoil(tipKind)) {
             soilTip(c, state, out, layers);
             if (state.caseHasCurve)
                 state.caseCurveCount = 3;
-        } else if (tipKind == KindDecomposedRock) {
+        } else if (tipKind == MaterialKind::DecomposedRock) {
             decomposedRockTip(c, state, out);
         } else if (rockAboveEarlierTip(c)) {
-            if (tipKind == KindWeakRock)
+            if (tipKind == MaterialKind::WeakRock)
                 weakRockTip(c, state, out);
             else
                 strongRockTip(c, state, out);

@@ -165,24 +165,24 @@ void gravelLines(Lines& l, const SoilLayer& layer, const LayerEstimate& e, End e
 const char* kindText(MaterialKind kind)
 {
     switch (kind) {
-    case KindSand:
+    case MaterialKind::Sand:
         return "----SAND";
-    case KindClay:
+    case MaterialKind::Clay:
         return "----CLAY";
-    case KindClayShale:
+    case MaterialKind::ClayShale:
         return "----CLAY SHALE";
-    case KindStrongRock:
-    case KindStrongRockCombined:
+    case MaterialKind::StrongRockSideOrBase:
+    case MaterialKind::StrongRockSideAndBase:
         return "----STRONG ROCK";
-    case KindWeakRock:
+    case MaterialKind::WeakRock:
         return "----WEAK ROCK";
-    case KindDecomposedRock:
+    case MaterialKind::DecomposedRock:
         return "----DECOMPOSED ROCK";
-    case KindGravellySand:
+    case MaterialKind::GravellySand:
         return "----GRAVELLEY SAND";
-    case KindGravel:
+    case MaterialKind::Gravel:
         return "----GRAVEL";
-    case KindNone:
+    case MaterialKind::None:
         break;
     }
     return "";
@@ -231,38 +231,38 @@ std::vector<std::string> layerBlockLines(const SoilLayer& layer, int layerNumber
 {
     Lines l;
     const MaterialKind kind = layer.kindCode();
-    const bool rockIndent = kind >= KindStrongRock && kind <= KindGravel;
+    const bool rockIndent = kind >= MaterialKind::StrongRockSideOrBase && kind <= MaterialKind::Gravel;
     l.add(blanks(rockIndent ? 4 : 5) + "LAYER NO" + formatI(layerNumber, 3) + kindText(kind));
     l.empty();
-    if (kind == KindNone)
+    if (kind == MaterialKind::None)
         return l.out;
     const Units u{settings.si};
     for (End end : {End::Top, End::Bottom}) {
         l.text(end == End::Top ? "AT THE TOP" : "AT THE BOTTOM");
         l.empty();
         switch (kind) {
-        case KindSand:
+        case MaterialKind::Sand:
             sandLines(l, layer, estimate, end, u);
             break;
-        case KindClay:
-        case KindClayShale:
+        case MaterialKind::Clay:
+        case MaterialKind::ClayShale:
             clayLines(l, layer, estimate, end, u);
             break;
-        case KindStrongRock:
-        case KindStrongRockCombined:
+        case MaterialKind::StrongRockSideOrBase:
+        case MaterialKind::StrongRockSideAndBase:
             strongRockLines(l, layer, end, u);
             break;
-        case KindWeakRock:
+        case MaterialKind::WeakRock:
             weakRockLines(l, layer, end, u);
             break;
-        case KindDecomposedRock:
+        case MaterialKind::DecomposedRock:
             decomposedRockLines(l, layer, end, u);
             break;
-        case KindGravellySand:
-        case KindGravel:
+        case MaterialKind::GravellySand:
+        case MaterialKind::Gravel:
             gravelLines(l, layer, estimate, end, u);
             break;
-        case KindNone:
+        case MaterialKind::None:
             break;
         }
     }
@@ -271,12 +271,12 @@ std::vector<std::string> layerBlockLines(const SoilLayer& layer, int layerNumber
         l.value("LRFD RESISTANCE FACTOR (TIP RESISTANCE)", layer.phiB, SoilLabelWidth);
         l.empty(2);
     }
-    if ((kind == KindClay || kind == KindClayShale) && clayStrengthMayBeTooHigh(layer)) {
+    if ((kind == MaterialKind::Clay || kind == MaterialKind::ClayShale) && clayStrengthMayBeTooHigh(layer)) {
         for (std::string_view line : methods::kClayStrengthTooHighLines)
             l.text(line);
         l.empty();
     }
-    if (kind == KindGravellySand || kind == KindGravel)
+    if (kind == MaterialKind::GravellySand || kind == MaterialKind::Gravel)
         gravelWarnings(l, layer);
     return l.out;
 }

@@ -4,6 +4,7 @@ namespace korva::methods {
 
 // Material of a layer, with the codes used in the project file and throughout the engine.
 enum class MaterialKind : int {
+    None = 0, // any code outside 1..9: the layer has a head record only
     Sand = 1,
     Clay = 2,
     ClayShale = 3,

@@ -1,1 +1,0 @@
-// Non-visual core of the desktop program.
