@@ -211,10 +211,10 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
         const SoilLayer& layer = deck.layers[i];
         weights.push_back({layer.bottomDepth, layer.GAMMA.top, layer.GAMMA.bottom});
         bottoms.push_back(layer.bottomDepth);
-        kinds.push_back(layer.kindCode());
+        kinds.push_back(static_cast<int>(layer.kindCode()));
         tipFactors.push_back(layer.phiB);
-        if (!socketTopFound &&
-            (layer.kindCode() == MaterialKind::WeakRock || layer.kindCode() == MaterialKind::StrongRockSideAndBase)) {
+        if (!socketTopFound && (layer.kindCode() == MaterialKind::WeakRock ||
+                                layer.kindCode() == MaterialKind::StrongRockSideAndBase)) {
             socketTop = layer.topDepth;
             socketTopFound = true;
         }
@@ -366,7 +366,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                     walk.tables.written[index] = true;
                     walk.unitSide_psi[index] = unitSide_psi;
                     if (j == slices) {
-                        walk.records[i].kind = layer.kindCode();
+                        walk.records[i].kind = static_cast<int>(layer.kindCode());
                         walk.records[i].sideResistance_tons = qs;
                         walk.records[i].depth_ft = z + bottomLength + hb;
                     }

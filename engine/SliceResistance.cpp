@@ -229,6 +229,8 @@ SliceResult computeSlice(const SliceRunValues& run, SliceRunState& state, int la
             finishTip(result.weakRock.tip, maxEndBearing, in.shaftBaseArea_ft2, uplift);
         break;
     }
+    case MethodKind::None: // materialKindFromCode never gives it
+        break;
     }
     return result;
 }

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <iterator>
 
-#include "gui/controls/ExpressionError.h"
+#include "gui/controls/ControlError.h"
 #include "gui/controls/ExpressionEvaluator.h"
 #include "gui/controls/GridTable.h"
-#include "gui/controls/GridTableError.h"
 #include "gui/controls/UnitCodes.h"
 #include "gui/model/NumberText.h"
+
+namespace korva::gui {
 
 namespace {
 
@@ -26,11 +27,11 @@ bool IsBlank(std::string_view text)
 long double EvaluateEntry(std::string_view text, char decimalSeparator)
 {
     if (IsBlank(text))
-        throw EGridTableError(EGridTableError::Blank);
+        throw EControlError(EControlError::Blank);
     try {
-        return korva::EvaluateExpression(text, decimalSeparator);
-    } catch (const korva::ExpressionError&) {
-        throw EGridTableError(std::string(text) + EGridTableError::NotANumberSuffix);
+        return EvaluateExpression(text, decimalSeparator);
+    } catch (const EControlError&) {
+        throw EControlError(std::string(text) + EControlError::NotANumberSuffix);
     }
 }
 
@@ -67,7 +68,7 @@ template <class T> void EraseValues(std::vector<T>& values, int at, int count)
 
 [[noreturn]] void WrongType()
 {
-    throw EGridTableError(EGridTableError::WrongType);
+    throw EControlError(EControlError::WrongType);
 }
 
 } // namespace
@@ -126,7 +127,7 @@ void TColumn::CopyBase(TColumn& target) const
 void TColumn::CheckRow(int row) const
 {
     if (row < 0 || row >= RowCount())
-        throw EGridTableError("Row index " + std::to_string(row) + " out of range");
+        throw EControlError("Row index " + std::to_string(row) + " out of range");
 }
 
 // TEnumColumn ---------------------------------------------------------------------------
@@ -175,7 +176,7 @@ void TEnumColumn::SetValue(int row, std::string_view text, bool, char decimalSep
 {
     const long double value = EvaluateEntry(text, decimalSeparator);
     if (!IsWholeInt(value))
-        throw EGridTableError(EGridTableError::EnumNotInteger);
+        throw EControlError(EControlError::EnumNotInteger);
     SetInt(row, static_cast<int>(value));
 }
 
@@ -226,10 +227,10 @@ void TIntColumn::SetValue(int row, std::string_view text, bool inGridWindow, cha
     const long double value = EvaluateEntry(text, decimalSeparator);
     if (inGridWindow) {
         if (!IsWholeInt(value))
-            throw EGridTableError(EGridTableError::IntNotInteger);
+            throw EControlError(EControlError::IntNotInteger);
         if (value < Minimum || value > Maximum)
-            throw EGridTableError("Entry must be between " + std::to_string(Minimum) + " and " +
-                                  std::to_string(Maximum) + ".");
+            throw EControlError("Entry must be between " + std::to_string(Minimum) + " and " +
+                                std::to_string(Maximum) + ".");
     }
     SetInt(row, RoundToInt(value));
 }
@@ -430,3 +431,5 @@ void TStringColumn::SetValue(int row, std::string_view text, bool, char)
 {
     SetString(row, std::string(text));
 }
+
+} // namespace korva::gui

@@ -7,6 +7,8 @@
 
 #include "gui/controls/GridTableList.h"
 
+namespace korva::gui {
+
 class TGridTable;
 
 // Column kinds of a grid table, with the numeric type codes of column declarations.
@@ -20,7 +22,7 @@ enum class TColumnType : int {
 
 // One column of a grid table: its declaration (headings, visibility, row-group behaviour and
 // the kind-specific declaration) and one value per row. Rows are addressed 0-based.
-// Accessing a value as another type than the column's throws EGridTableError("Data of wrong
+// Accessing a value as another type than the column's throws EControlError("Data of wrong
 // type"). Every value change sets the column's changed flag.
 class TColumn
 {
@@ -217,3 +219,5 @@ class TStringColumn : public TColumn
   private:
     std::vector<std::string> fValues;
 };
+
+} // namespace korva::gui

@@ -1,15 +1,15 @@
 #include "gui/controls/ExpressionEvaluator.h"
 
-#include "gui/controls/ExpressionError.h"
-#include "gui/controls/ExpressionNumberText.h"
+#include "gui/controls/ControlError.h"
 #include "gui/controls/ExpressionOperand.h"
+#include "gui/model/NumberText.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-namespace korva {
+namespace korva::gui {
 namespace {
 
 // Working digits of intermediate results.
@@ -42,7 +42,7 @@ char ClassifiedChar(std::string_view text, std::size_t k, const std::string& bin
 long double Finite(long double value)
 {
     if (!std::isfinite(value))
-        throw ExpressionError(ExpressionError::kNotFinite);
+        throw EControlError::Unevaluable(EControlError::kNotFinite);
     return value;
 }
 
@@ -52,7 +52,7 @@ std::int64_t TruncatedInteger(long double value)
     constexpr long double kLimit = 9223372036854775808.0L;
     long double t = std::trunc(value);
     if (!(t > -kLimit - 1.0L && t < kLimit))
-        throw ExpressionError(ExpressionError::kNotFinite);
+        throw EControlError::Unevaluable(EControlError::kNotFinite);
     return static_cast<std::int64_t>(t);
 }
 
@@ -100,13 +100,13 @@ bool IsUnaryMinus(std::string_view text, std::size_t i, const std::string& binar
 
 std::string ExpressionEvaluator::ToText(long double value) const
 {
-    return FormatGeneral(value, kIntermediateDigits, fDecimalSeparator);
+    return GeneralNumberText(value, kIntermediateDigits, fDecimalSeparator);
 }
 
 long double ExpressionEvaluator::Evaluate(std::string_view input) const
 {
     if (input.empty())
-        throw ExpressionError(ExpressionError::kBlank);
+        throw EControlError::Unevaluable(EControlError::kBlank);
     std::string text;
     text.reserve(input.size());
     for (char c : input)
@@ -120,7 +120,7 @@ long double ExpressionEvaluator::Evaluate(std::string_view input) const
             break;
         std::size_t open = text.rfind('(', close);
         if (open == std::string::npos)
-            throw ExpressionError(ExpressionError::kParentheses);
+            throw EControlError::Unevaluable(EControlError::kParentheses);
         long double inner = Evaluate(std::string_view(text).substr(open + 1, close - open - 1));
         text.replace(open, close - open + 1, ToText(inner));
     }
@@ -155,7 +155,7 @@ long double ExpressionEvaluator::EvaluateWithoutParentheses(std::string text) co
     // Every operator needs an operand on each side.
     for (const std::string& operand : operands)
         if (operand.empty())
-            throw ExpressionError(ExpressionError::kInvalidExpression);
+            throw EControlError::Unevaluable(EControlError::kInvalidExpression);
 
     const std::string_view passes[] = {"^", "*/%&", "+-|", "="};
     for (std::string_view pass : passes) {
@@ -183,7 +183,7 @@ long double ExpressionEvaluator::EvaluateWithoutParentheses(std::string text) co
                 std::int64_t ia = TruncatedInteger(a);
                 std::int64_t ib = TruncatedInteger(b);
                 if (ib == 0)
-                    throw ExpressionError(ExpressionError::kNotFinite);
+                    throw EControlError::Unevaluable(EControlError::kNotFinite);
                 // INT64_MIN % -1 overflows in hardware; its remainder is 0.
                 result = std::to_string(ib == -1 ? 0 : ia % ib);
                 break;
@@ -217,4 +217,4 @@ long double EvaluateExpression(std::string_view text, char decimalSeparator)
     return ExpressionEvaluator(decimalSeparator).Evaluate(text);
 }
 
-} // namespace korva
+} // namespace korva::gui

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace korva {
+namespace korva::gui {
 
 // Evaluator of the arithmetic expressions accepted by every numeric entry of the desktop
 // program. Operators, by precedence, each level applied from left to right:
@@ -14,7 +14,7 @@ namespace korva {
 // Parentheses are evaluated innermost first; operands are numbers, pi, e, "$" hexadecimal
 // integers, a trailing "!" (factorial) and the functions of ExpressionOperand.h. Intermediate
 // results are carried as text with 18 significant digits, as the user would type them.
-// Failures throw ExpressionError with the message the user reads.
+// Failures throw EControlError with the message the user reads.
 class ExpressionEvaluator
 {
   public:
@@ -43,4 +43,4 @@ long double EvaluateExpression(std::string_view text, char decimalSeparator = '.
 bool IsUnaryMinus(std::string_view text, std::size_t i, const std::string& binaryMinusBefore,
                   char decimalSeparator);
 
-} // namespace korva
+} // namespace korva::gui

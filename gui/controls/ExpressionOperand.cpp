@@ -1,7 +1,7 @@
 #include "gui/controls/ExpressionOperand.h"
 
-#include "gui/controls/ExpressionError.h"
-#include "gui/controls/ExpressionNumberText.h"
+#include "gui/controls/ControlError.h"
+#include "gui/model/NumberText.h"
 
 #include <cctype>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace korva {
+namespace korva::gui {
 namespace {
 
 constexpr long double kPi = 3.1415926535897932385L;
@@ -20,7 +20,7 @@ constexpr long double kLargestFactorialArgument = 1754.0L;
 long double Finite(long double value)
 {
     if (!std::isfinite(value))
-        throw ExpressionError(ExpressionError::kNotFinite);
+        throw EControlError::Unevaluable(EControlError::kNotFinite);
     return value;
 }
 
@@ -81,10 +81,10 @@ long double ApplyFunction(std::size_t index, long double x)
 long double Factorial(long double n)
 {
     if (n != std::trunc(n))
-        throw ExpressionError(ExpressionError::kFactorial);
+        throw EControlError::Unevaluable(EControlError::kFactorial);
     long double magnitude = std::fabs(n);
     if (magnitude > kLargestFactorialArgument)
-        throw ExpressionError(ExpressionError::kNotFinite);
+        throw EControlError::Unevaluable(EControlError::kNotFinite);
     long double product = 1.0L;
     for (long double k = 2.0L; k <= magnitude; k += 1.0L)
         product *= k;
@@ -95,7 +95,7 @@ long double Hexadecimal(std::string_view digits)
 {
     // At most 16 hex digits, so the value fits an unsigned 64-bit integer.
     if (digits.empty() || digits.size() > 16)
-        throw ExpressionError(ExpressionError::kHex);
+        throw EControlError::Unevaluable(EControlError::kHex);
     std::uint64_t value = 0;
     for (char c : digits) {
         int digit;
@@ -104,7 +104,7 @@ long double Hexadecimal(std::string_view digits)
         else if (c >= 'a' && c <= 'f')
             digit = c - 'a' + 10;
         else
-            throw ExpressionError(ExpressionError::kHex);
+            throw EControlError::Unevaluable(EControlError::kHex);
         value = value * 16 + static_cast<std::uint64_t>(digit);
     }
     return static_cast<long double>(value);
@@ -180,7 +180,7 @@ long double EvaluateOperand(std::string_view operand, char decimalSeparator)
         }
         auto number = ParseDecimal(rest, decimalSeparator);
         if (!number)
-            throw ExpressionError(ExpressionError::kInvalidCharacters);
+            throw EControlError::Unevaluable(EControlError::kInvalidCharacters);
         value = *number;
         break;
     }
@@ -193,4 +193,4 @@ long double EvaluateOperand(std::string_view operand, char decimalSeparator)
     return value;
 }
 
-} // namespace korva
+} // namespace korva::gui

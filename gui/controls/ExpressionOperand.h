@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace korva {
+namespace korva::gui {
 
 // Names of the functions an operand may begin with, in the order they are tried: the first
 // name that begins the operand wins, so "arctanh" is tried before "arctan" and "tan", and a
@@ -17,7 +17,7 @@ inline constexpr std::array<std::string_view, 24> kExpressionFunctionNames = {
 // with an optional sign, a function name applied to the value of the rest, a trailing "!"
 // (factorial), "$" and a hexadecimal integer, or a decimal number written with the given
 // decimal separator. Every "--" pair is deleted first; letters are compared in lower case.
-// Throws ExpressionError.
+// Throws EControlError.
 long double EvaluateOperand(std::string_view operand, char decimalSeparator = '.');
 
-} // namespace korva
+} // namespace korva::gui

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace korva::gui {
+
 namespace {
 
 constexpr const char* RowOutOfRange = "Grid.Row not in valid range";
@@ -103,7 +105,7 @@ void TGridTable::SetIdentifier(int identifier)
 void TGridTable::SetMinRows(int minRows)
 {
     if (minRows <= 0)
-        throw EGridTableError(EGridTableError::MinRowsNotPositive);
+        throw EControlError(EControlError::MinRowsNotPositive);
     fMinRows = minRows;
 }
 
@@ -170,12 +172,12 @@ void TGridTable::DeclareColumns(const std::vector<TColumnDeclaration>& declarati
             switch (declaration.TypeCode) {
             case static_cast<int>(TColumnType::Enum):
                 if (declaration.Names.empty())
-                    throw EGridTableError("an enumeration needs at least one name");
+                    throw EControlError("an enumeration needs at least one name");
                 column = &AddEnumColumn(declaration.Headings, declaration.Names);
                 break;
             case static_cast<int>(TColumnType::Int):
                 if (declaration.IntMinimum > declaration.IntMaximum)
-                    throw EGridTableError("the minimum exceeds the maximum");
+                    throw EControlError("the minimum exceeds the maximum");
                 column = &AddIntColumn(declaration.Headings, declaration.IntDefault,
                                        declaration.IntMinimum, declaration.IntMaximum);
                 break;
@@ -185,7 +187,7 @@ void TGridTable::DeclareColumns(const std::vector<TColumnDeclaration>& declarati
                 break;
             case static_cast<int>(TColumnType::Table): {
                 if (fRegistry == nullptr)
-                    throw EGridTableError("no table list to find the templates in");
+                    throw EControlError("no table list to find the templates in");
                 column = &AddTableColumn(
                     declaration.Headings,
                     TGridTableList::FromIdentifiers(*fRegistry, declaration.TemplateIdentifiers));
@@ -196,15 +198,15 @@ void TGridTable::DeclareColumns(const std::vector<TColumnDeclaration>& declarati
                                           declaration.MinimumWidth);
                 break;
             default:
-                throw EGridTableError(EGridTableError::ColumnClass);
+                throw EControlError(EControlError::ColumnClass);
             }
             column->Visible = declaration.Visible;
             column->SameGroup = declaration.SameGroup;
-        } catch (const EGridTableError& error) {
-            if (std::string_view(error.what()) == EGridTableError::ColumnClass)
+        } catch (const EControlError& error) {
+            if (std::string_view(error.what()) == EControlError::ColumnClass)
                 throw;
-            throw EGridTableError("Error occured when creating column " + std::to_string(number) +
-                                  ": " + error.what());
+            throw EControlError("Error occured when creating column " + std::to_string(number) +
+                                ": " + error.what());
         }
     }
 }
@@ -212,7 +214,7 @@ void TGridTable::DeclareColumns(const std::vector<TColumnDeclaration>& declarati
 TColumn& TGridTable::Column(int column) const
 {
     if (column < 0 || column >= ColumnCount())
-        throw EGridTableError("Column index " + std::to_string(column) + " out of range");
+        throw EControlError("Column index " + std::to_string(column) + " out of range");
     return *fColumns[static_cast<std::size_t>(column)];
 }
 
@@ -303,7 +305,7 @@ void TGridTable::AddRowGroup()
 void TGridTable::InsertRowGroup(int row)
 {
     if (row < 0 || row >= fRowCount)
-        throw EGridTableError(RowOutOfRange);
+        throw EControlError(RowOutOfRange);
     const int first = GroupStart(row);
     for (const std::unique_ptr<TColumn>& column : fColumns)
         column->InsertRows(first, fRowGroup);
@@ -317,7 +319,7 @@ void TGridTable::InsertRowGroup(int row)
 void TGridTable::DeleteRowGroup(int row)
 {
     if (row < 0 || row >= fRowCount)
-        throw EGridTableError(RowOutOfRange);
+        throw EControlError(RowOutOfRange);
     const int first = GroupStart(row);
     const int count = std::min(fRowGroup, fRowCount - first);
     for (const std::unique_ptr<TColumn>& column : fColumns)
@@ -339,7 +341,7 @@ void TGridTable::CheckCell(int column, int row) const
 {
     Column(column);
     if (row < 0 || row >= fRowCount)
-        throw EGridTableError("Row index " + std::to_string(row) + " out of range");
+        throw EControlError("Row index " + std::to_string(row) + " out of range");
 }
 
 TData TGridTable::GetData(int column, int row)
@@ -483,3 +485,5 @@ void TGridTable::SetChanged(bool changed)
         for (const std::unique_ptr<TColumn>& column : fColumns)
             column->SetChanged(false);
 }
+
+} // namespace korva::gui

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "gui/controls/ColumnTypes.h"
-#include "gui/controls/GridTableError.h"
+#include "gui/controls/ControlError.h"
 #include "gui/controls/GridTableList.h"
 #include "gui/controls/GridTableRegistry.h"
 #include "gui/controls/TableCell.h"
+
+namespace korva::gui {
 
 // Declaration of one column by its numeric type code (see TColumnType); the fields that do
 // not belong to the type are ignored.
@@ -169,3 +171,5 @@ class TGridTable
     bool fInGridWindow = false;
     std::vector<std::unique_ptr<TColumn>> fColumns;
 };
+
+} // namespace korva::gui

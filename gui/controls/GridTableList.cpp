@@ -2,6 +2,8 @@
 
 #include "gui/controls/GridTableRegistry.h"
 
+namespace korva::gui {
+
 TGridTableList TGridTableList::FromIdentifiers(const TGridTableRegistry& registry,
                                                const std::vector<int>& identifiers)
 {
@@ -17,3 +19,5 @@ const TGridTable* TGridTableList::At(int index) const
         return nullptr;
     return fTables[static_cast<std::size_t>(index)];
 }
+
+} // namespace korva::gui

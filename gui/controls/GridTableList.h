@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace korva::gui {
+
 class TGridTable;
 class TGridTableRegistry;
 
@@ -22,3 +24,5 @@ class TGridTableList
   private:
     std::vector<const TGridTable*> fTables;
 };
+
+} // namespace korva::gui

@@ -4,6 +4,8 @@
 
 #include "gui/controls/GridTable.h"
 
+namespace korva::gui {
+
 void TGridTableRegistry::Add(TGridTable* table)
 {
     if (std::find(fTables.begin(), fTables.end(), table) == fTables.end())
@@ -24,3 +26,5 @@ TGridTable* TGridTableRegistry::Find(int identifier) const
             return table;
     return nullptr;
 }
+
+} // namespace korva::gui

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace korva::gui {
+
 class TGridTable;
 
 // The list of all grid tables of one project, under which templates are found by their
@@ -23,3 +25,5 @@ class TGridTableRegistry
   private:
     std::vector<TGridTable*> fTables;
 };
+
+} // namespace korva::gui

@@ -2,6 +2,8 @@
 
 #include "gui/controls/GridTable.h"
 
+namespace korva::gui {
+
 int TData::GetInt() const
 {
     return fTable->GetIntValue(fColumn, fRow);
@@ -36,3 +38,5 @@ TGridTable* TData::GetData() const
 {
     return fTable->GetTableValue(fColumn, fRow);
 }
+
+} // namespace korva::gui

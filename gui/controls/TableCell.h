@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace korva::gui {
+
 class TGridTable;
 
 // Handle of one cell (column, row) of a grid table, as returned by TGridTable::GetData. It
@@ -30,3 +32,5 @@ class TData
     int fColumn;
     int fRow;
 };
+
+} // namespace korva::gui

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+namespace korva::gui {
+
 namespace UnitCodes {
 namespace {
 
@@ -188,3 +190,5 @@ long double ConversionFactor(std::string_view code, int fromSystem, int toSystem
 }
 
 } // namespace UnitCodes
+
+} // namespace korva::gui

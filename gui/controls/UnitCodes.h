@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace korva::gui {
+
 // Unit codes of dimensioned values: a short text of force letters (F, F1, F2, F4, F5, F6) and
 // length letters (L, L1, L2, L3) with an optional "/" denominator and "^" exponent, such as
 // "F/L2^2" (lbs/ft^2 or kN/m^2), "F/L^2" (lbs/in^2 or kN/m^2), "L2" (ft or m), "F2" (tons or
@@ -32,3 +34,5 @@ std::string EntryFieldUnitText(std::string_view code, int unitSystem);
 long double ConversionFactor(std::string_view code, int fromSystem, int toSystem);
 
 } // namespace UnitCodes
+
+} // namespace korva::gui

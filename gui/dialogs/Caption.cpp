@@ -1,4 +1,4 @@
-#include "gui/results/Caption.h"
+#include "gui/dialogs/Caption.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace korva::gui {
 
 TfrmGraphCaption::TfrmGraphCaption(const QString& caption, bool onTop, QWidget* parent)
     : QDialog(parent)
@@ -43,3 +45,5 @@ bool TfrmGraphCaption::CaptionOnTop() const
 {
     return fTop->isChecked();
 }
+
+} // namespace korva::gui

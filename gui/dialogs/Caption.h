@@ -5,6 +5,8 @@
 class QLineEdit;
 class QRadioButton;
 
+namespace korva::gui {
+
 // "Graph Caption": the graph title drawn on the plot and whether it stands above or below.
 class TfrmGraphCaption : public QDialog
 {
@@ -24,3 +26,5 @@ class TfrmGraphCaption : public QDialog
     QRadioButton* fTop;
     QRadioButton* fBottom;
 };
+
+} // namespace korva::gui

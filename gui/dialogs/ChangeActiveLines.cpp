@@ -1,10 +1,12 @@
-#include "gui/results/ChangeActiveLines.h"
+#include "gui/dialogs/ChangeActiveLines.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace korva::gui {
 
 namespace {
 const QString kYes = QStringLiteral(" yes : ");
@@ -89,3 +91,5 @@ std::vector<bool> TfrmActiveLines::Active() const
         active.push_back(fList->item(k)->text().startsWith(kYes));
     return active;
 }
+
+} // namespace korva::gui

@@ -7,6 +7,8 @@
 
 class QListWidget;
 
+namespace korva::gui {
+
 // "Active Curves": chooses which curves of a graph are listed in the legend and drawn.
 // Entries read " yes : " or " no  : ", three blanks and the curve name.
 class TfrmActiveLines : public QDialog
@@ -30,3 +32,5 @@ class TfrmActiveLines : public QDialog
     QListWidget* fList;
     QStringList fNames;
 };
+
+} // namespace korva::gui

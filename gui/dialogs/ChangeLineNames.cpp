@@ -1,4 +1,4 @@
-#include "gui/results/ChangeLineNames.h"
+#include "gui/dialogs/ChangeLineNames.h"
 
 #include "gui/results/PlotPainter.h"
 
@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QVBoxLayout>
+
+namespace korva::gui {
 
 TfrmLineNames::TfrmLineNames(const QStringList& names, QWidget* parent) : QDialog(parent)
 {
@@ -69,3 +71,5 @@ QStringList TfrmLineNames::Names() const
         names << fList->item(k)->text();
     return names;
 }
+
+} // namespace korva::gui

@@ -8,6 +8,8 @@
 class QLineEdit;
 class QListWidget;
 
+namespace korva::gui {
+
 // "Legend": edits the names of all curves of a graph. Selecting an entry copies it into the
 // edit box (in the entry's colour); Enter or leaving the box stores the text into the list,
 // an empty text is refused with "The line must have a name!".
@@ -33,3 +35,5 @@ class TfrmLineNames : public QDialog
     QListWidget* fList;
     QLineEdit* fEdit;
 };
+
+} // namespace korva::gui

@@ -1,8 +1,10 @@
-#include "gui/results/PageMargins.h"
+#include "gui/dialogs/PageMargins.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QSpinBox>
+
+namespace korva::gui {
 
 TdlgPageMargins::TdlgPageMargins(const std::array<int, 4>& marginsMils, QWidget* parent)
     : QDialog(parent)
@@ -30,3 +32,5 @@ std::array<int, 4> TdlgPageMargins::MarginsMils() const
         m[k] = fBoxes[k]->value();
     return m;
 }
+
+} // namespace korva::gui

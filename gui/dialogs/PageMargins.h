@@ -6,6 +6,8 @@
 
 class QSpinBox;
 
+namespace korva::gui {
+
 // Page margins of printed plots in thousandths of an inch (left, top, right, bottom).
 class TdlgPageMargins : public QDialog
 {
@@ -17,3 +19,5 @@ class TdlgPageMargins : public QDialog
   private:
     std::array<QSpinBox*, 4> fBoxes{};
 };
+
+} // namespace korva::gui

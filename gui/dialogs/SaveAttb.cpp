@@ -1,10 +1,12 @@
-#include "gui/results/SaveAttb.h"
+#include "gui/dialogs/SaveAttb.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
+
+namespace korva::gui {
 
 namespace {
 // Upper limits keep the picture to a size a desktop can hold; the lower ones are the
@@ -54,3 +56,5 @@ int TdlgFormat::PixelsPerInch() const
 {
     return fPpi->value();
 }
+
+} // namespace korva::gui

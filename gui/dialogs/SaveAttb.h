@@ -5,6 +5,8 @@
 class QDoubleSpinBox;
 class QSpinBox;
 
+namespace korva::gui {
+
 // "Save Attributes": size of a saved plot picture in inches and its pixels per inch.
 class TdlgFormat : public QDialog
 {
@@ -25,3 +27,5 @@ class TdlgFormat : public QDialog
     QDoubleSpinBox* fWidth;
     QSpinBox* fPpi;
 };
+
+} // namespace korva::gui

@@ -102,7 +102,7 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
         fLibrary = std::make_unique<TDynamicLibrary>(fLibraryPath, false);
         fLibrary->Open();
         entry = reinterpret_cast<EntryPoint>(fLibrary->FindProcedure(EngineEntryPoint));
-    } catch (const EDLLError&) {
+    } catch (const ERunError&) {
         entry = nullptr;
     }
     if (entry == nullptr) {

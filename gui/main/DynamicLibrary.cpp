@@ -43,8 +43,8 @@ void TDynamicLibrary::Open()
     // The file itself exists, so "cannot open shared object file" names a dependency.
     if (fLastError.find("cannot open shared object file") != std::string::npos &&
         fLastError.rfind(fFileName, 0) != 0)
-        throw EFileNotFoundError();
-    throw EInitError();
+        throw ERunError(ERunError::DependencyMissing);
+    throw ERunError(ERunError::InitFailed);
 }
 
 void TDynamicLibrary::OpenFile(const std::string& fileName)
@@ -64,7 +64,7 @@ void TDynamicLibrary::Close()
 void* TDynamicLibrary::FindProcedure(const std::string& name) const
 {
     if (!IsOpen())
-        throw EDLLNotOpenError();
+        throw ERunError(ERunError::NotOpen);
     return dlsym(hLibModule, name.c_str());
 }
 

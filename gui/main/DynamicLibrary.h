@@ -1,37 +1,9 @@
 #pragma once
-#include <stdexcept>
+#include "gui/main/RunError.h"
+
 #include <string>
 
 namespace korva::gui {
-
-// Failures of loading the engine library. The run catches the common base.
-class EDLLError : public std::runtime_error
-{
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// The library file exists but could not be loaded (not a loadable library, unresolved
-// symbols, a failing initialiser).
-class EInitError : public EDLLError
-{
-  public:
-    EInitError() : EDLLError("Library failed to properly initialize") {}
-};
-
-// The library file exists but a library it depends on cannot be found.
-class EFileNotFoundError : public EDLLError
-{
-  public:
-    EFileNotFoundError() : EDLLError("Library could not be located") {}
-};
-
-// A procedure was looked up in a library that is not loaded.
-class EDLLNotOpenError : public EDLLError
-{
-  public:
-    EDLLNotOpenError() : EDLLError("Library is not open") {}
-};
 
 // A shared library loaded on request and unloaded on Close or destruction.
 class TDynamicLibrary
@@ -51,14 +23,14 @@ class TDynamicLibrary
 
     // Loads the library unless it is open. A missing file leaves the object closed without
     // an exception (a later FindProcedure then reports "Library is not open"); an existing
-    // file that cannot be loaded raises EInitError, or EFileNotFoundError when one of the
-    // libraries it needs is missing.
+    // file that cannot be loaded raises ERunError (InitFailed, or DependencyMissing when one
+    // of the libraries it needs is missing).
     void Open();
     void OpenFile(const std::string& fileName);
     void Close();
 
     // Address of the exported function name, or nullptr when the library has none.
-    // Raises EDLLNotOpenError when the library is closed.
+    // Raises ERunError (NotOpen) when the library is closed.
     void* FindProcedure(const std::string& name) const;
 
     // Loader message of the last failed Open, for diagnostics.

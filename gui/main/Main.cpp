@@ -1,11 +1,15 @@
 #include "gui/main/Main.h"
 
+#include "gui/dialogs/DataWindowFactories.h"
+#include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/TextEditorLauncher.h"
 #include "gui/main/ToolBarIcons.h"
 #include "gui/main/UserSettings.h"
+#include "gui/model/NumberText.h"
 #include "gui/results/PlotDataReader.h"
 #include "gui/results/PlotForm.h"
+#include "gui/results/ProjectPlotSettings.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -21,6 +25,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QToolBar>
 #include <QUrl>
 
@@ -45,7 +50,7 @@ bool FileExists(const QString& path)
 // Caption of a design chart item for settlement v (inches or metres).
 QString DesignChartCaption(double settlement, int units)
 {
-    return ToQ("Design Chart (" + ShortestReal(settlement) + (units == 2 ? "-m" : "-in") +
+    return ToQ("Design Chart (" + GeneralNumberText(settlement, 15) + (units == 2 ? "-m" : "-in") +
                " movement)");
 }
 
@@ -57,9 +62,8 @@ constexpr int IconWidth = 160;
 
 } // namespace
 
-TMainForm::TMainForm(std::unique_ptr<ProjectStore> store, std::unique_ptr<UserPrompt> prompt,
-                     QWidget* parent)
-    : QMainWindow(parent), fStore(std::move(store)), fPrompt(std::move(prompt)),
+TMainForm::TMainForm(std::unique_ptr<UserPrompt> prompt, QWidget* parent)
+    : QMainWindow(parent), fPrompt(std::move(prompt)),
       fRun(FromQ(QDir(QCoreApplication::applicationDirPath()).filePath(EngineLibraryName)))
 {
     if (!fPrompt)
@@ -69,12 +73,16 @@ TMainForm::TMainForm(std::unique_ptr<ProjectStore> store, std::unique_ptr<UserPr
     fMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     fMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(fMdiArea);
+    connect(fMdiArea, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* window) { ChildWindowActivated(window); });
     setAcceptDrops(true);
     CreateMenus();
     CreateToolBar();
     ReadSettingsAtCreation();
     fGraphWindowFactory = TPlotForm::Factory(fMdiArea);
-    fProject = fStore->New();
+    for (auto& [kind, factory] : DataWindowFactories())
+        RegisterChildWindow(kind, std::move(factory));
+    fProject = TProgramData::Create();
     SetCaption();
     UpdateResultButtons();
     resize(1000, 720);
@@ -145,8 +153,14 @@ QAction* TMainForm::AddCommand(QMenu* menu, const QString& objectName, const QSt
     action->setObjectName(objectName);
     if (menu != nullptr)
         menu->addAction(action);
-    connect(action, &QAction::triggered, this,
-            [this, handler = std::move(handler)] { Guarded(handler); });
+    // Every command first lets the active data window store its edits; a window that refuses
+    // a value stops the command.
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        Guarded([&] {
+            if (StoreActiveChildEdits())
+                handler();
+        });
+    });
     return action;
 }
 
@@ -155,21 +169,68 @@ QAction* TMainForm::Command(const QString& objectName) const
     return findChild<QAction*>(objectName);
 }
 
+TMainForm::TMenuEntry TMainForm::ChildCommand(const char* name, const char* caption,
+                                              ChildWindowKind kind)
+{
+    TMenuEntry entry{name, caption, [this, kind] { ShowChildWindow(kind); }};
+    entry.Opens = kind;
+    return entry;
+}
+
+void TMainForm::AddMenuEntries(QMenu* menu, const std::vector<TMenuEntry>& entries)
+{
+    for (const TMenuEntry& entry : entries) {
+        if (!entry.Items.empty()) {
+            AddMenuEntries(menu->addMenu(entry.Caption), entry.Items);
+        } else if (entry.Name == nullptr) {
+            menu->addSeparator();
+        } else {
+            QAction* action = AddCommand(menu, entry.Name, entry.Caption, entry.Run);
+            if (entry.Shortcut != nullptr)
+                action->setShortcut(QKeySequence(entry.Shortcut));
+            action->setCheckable(entry.Checkable);
+            if (entry.Opens)
+                fChildCommands.emplace(*entry.Opens, action);
+        }
+    }
+}
+
 void TMainForm::CreateMenus()
 {
+    const TMenuEntry separator;
+    auto units = [this](const char* name, const char* caption, int code) {
+        return TMenuEntry{name, caption,
+                          [this, code] {
+                              if (fProject->ChangeUnits(code))
+                                  ShowProjectValuesInChildWindows();
+                          },
+                          nullptr, true};
+    };
+    auto designMethod = [this](const char* name, const char* caption, int code) {
+        return TMenuEntry{name, caption, [this, code] { fProject->Store(fProject->NLRFD, code); },
+                          nullptr, true};
+    };
+    // Choosing a computation method closes the window of the other one.
+    auto computationMethod = [this](const char* name, const char* caption, int code,
+                                    ChildWindowKind close, ChildWindowKind show) {
+        return TMenuEntry{name, caption,
+                          [this, code, close, show] {
+                              fProject->Store(fProject->METHOD, code);
+                              CloseChildWindow(close);
+                              ShowChildWindow(show);
+                          },
+                          nullptr, true};
+    };
+
     // File
     fFileMenu = menuBar()->addMenu("&File");
-    AddCommand(fFileMenu, "FileNew", "&New", [this] {
-        FileNewClick();
-    })->setShortcut(QKeySequence("Ctrl+N"));
-    AddCommand(fFileMenu, "FileOpen", "&Open...", [this] {
-        FileOpenClick();
-    })->setShortcut(QKeySequence("Ctrl+O"));
-    AddCommand(fFileMenu, "FileSave", "&Save", [this] {
-        FileSaveClick();
-    })->setShortcut(QKeySequence("Ctrl+S"));
-    AddCommand(fFileMenu, "FileSaveAs", "Save &As...", [this] { FileSaveAsClick(); });
-    fFileMenu->addSeparator();
+    AddMenuEntries(fFileMenu, {
+                                  {"FileNew", "&New", [this] { FileNewClick(); }, "Ctrl+N"},
+                                  {"FileOpen", "&Open...", [this] { FileOpenClick(); }, "Ctrl+O"},
+                                  {"FileSave", "&Save", [this] { FileSaveClick(); }, "Ctrl+S"},
+                                  {"FileSaveAs", "Save &As...", [this] { FileSaveAsClick(); }},
+                                  separator,
+                              });
     for (int i = 0; i < RecentFiles::Capacity; ++i) {
         fRecentActions[i] = AddCommand(fFileMenu, QString("RecentFile%1").arg(i + 1), "",
                                        [this, i] { RecentFileClick(i); });
@@ -178,110 +239,75 @@ void TMainForm::CreateMenus()
     fRecentSeparator = fFileMenu->addSeparator();
     fRecentSeparator->setVisible(false);
     AddCommand(fFileMenu, "FileExit", "E&xit", [this] { close(); });
-    connect(fFileMenu, &QMenu::aboutToShow, this, [this] {
-        Guarded([this] {
-            StoreActiveChildEdits();
-            UpdateFileMenu();
-        });
-    });
 
     // Data
     fDataMenu = menuBar()->addMenu("Da&ta");
-    auto childCommand = [this](QMenu* menu, const QString& name, const QString& caption,
-                               ChildWindowKind kind) {
-        QAction* action = AddCommand(menu, name, caption, [this, kind] { ShowChildWindow(kind); });
-        fChildCommands.emplace(kind, action);
-        return action;
-    };
-    childCommand(fDataMenu, "DataTitle", "&Title", ChildWindowKind::Title);
-    QMenu* units = fDataMenu->addMenu("&Units");
+    AddMenuEntries(
+        fDataMenu,
+        {
+            ChildCommand("DataTitle", "&Title", ChildWindowKind::Title),
+            {"&Units",
+             {units("UnitsEnglish", "&English Units (lbs, ft, in)", 1),
+              units("UnitsSI", "&SI Units (kN, m)", 2)}},
+            {"Design Method (ASD or LRFD)",
+             {designMethod("MethodASD", "ASD (Allowable Stress Design)", 2),
+              designMethod("MethodLRFD", "LRFD (Load Resistance Factor Design)", 1)}},
+            ChildCommand("DataShaft", "&Drilled-Shaft Properties",
+                         ChildWindowKind::ShaftProperties),
+            ChildCommand("DataSoilLayers", "Soil &Layer Data", ChildWindowKind::SoilLayers),
+            ChildCommand("DataSafety", "&Factor of Safety (Allowable Stress Design)",
+                         ChildWindowKind::FactorOfSafety),
+            {"&Computation Methods",
+             {computationMethod("SpecifyLength", "Specify the shaft length", 2,
+                                ChildWindowKind::DesignLoad, ChildWindowKind::ShaftLength),
+              computationMethod("SpecifyLoad", "Specify the design load", 1,
+                                ChildWindowKind::ShaftLength, ChildWindowKind::DesignLoad)}},
+            ChildCommand("DataWater", "&Water Table", ChildWindowKind::WaterTable),
+            separator,
+            ChildCommand("DataMultipleLengths", "Evaluate Multiple Shaft Lengths",
+                         ChildWindowKind::MultipleLengths),
+            ChildCommand("DataDesignCharts", "ASD/LRFD Design Charts",
+                         ChildWindowKind::DesignCharts),
+            separator,
+            ChildCommand("DataTzPrinting", "Print Additional t-z curves",
+                         ChildWindowKind::TzPrinting),
+            ChildCommand("DataOptions", "Control &Options...", ChildWindowKind::ControlOptions),
+        });
+    for (const char* name : {"DataMultipleLengths", "DataDesignCharts", "DataTzPrinting"})
+        Command(name)->setCheckable(true);
+    Command("DataTzPrinting")->setVisible(false);
     auto* unitGroup = new QActionGroup(this);
-    for (auto [name, caption, code] :
-         {std::tuple{"UnitsEnglish", "&English Units (lbs, ft, in)", 1},
-          std::tuple{"UnitsSI", "&SI Units (kN, m)", 2}}) {
-        QAction* action = AddCommand(units, name, caption, [this, code] {
-            if (fProject->Units() != code) {
-                fProject->SetUnits(code);
-                SetDataChanged(true);
-            }
-        });
-        action->setCheckable(true);
-        unitGroup->addAction(action);
-    }
-    QMenu* design = fDataMenu->addMenu("Design Method (ASD or LRFD)");
-    for (auto [name, caption, code] :
-         {std::tuple{"MethodASD", "ASD (Allowable Stress Design)", 2},
-          std::tuple{"MethodLRFD", "LRFD (Load Resistance Factor Design)", 1}}) {
-        AddCommand(design, name, caption, [this, code] {
-            if (fProject->NLRFD() != code) {
-                fProject->SetNLRFD(code);
-                SetDataChanged(true);
-            }
-        })->setCheckable(true);
-    }
-    childCommand(fDataMenu, "DataShaft", "&Drilled-Shaft Properties",
-                 ChildWindowKind::ShaftProperties);
-    childCommand(fDataMenu, "DataSoilLayers", "Soil &Layer Data", ChildWindowKind::SoilLayers);
-    childCommand(fDataMenu, "DataSafety", "&Factor of Safety (Allowable Stress Design)",
-                 ChildWindowKind::FactorOfSafety);
-    QMenu* methods = fDataMenu->addMenu("&Computation Methods");
-    AddCommand(methods, "SpecifyLength", "Specify the shaft length", [this] {
-        if (fProject->ComputationMethod() != 2) {
-            fProject->SetComputationMethod(2);
-            SetDataChanged(true);
-        }
-        CloseChildWindow(ChildWindowKind::DesignLoad);
-        ShowChildWindow(ChildWindowKind::ShaftLength);
-    })->setCheckable(true);
-    AddCommand(methods, "SpecifyLoad", "Specify the design load", [this] {
-        if (fProject->ComputationMethod() != 1) {
-            fProject->SetComputationMethod(1);
-            SetDataChanged(true);
-        }
-        CloseChildWindow(ChildWindowKind::ShaftLength);
-        ShowChildWindow(ChildWindowKind::DesignLoad);
-    })->setCheckable(true);
-    childCommand(fDataMenu, "DataWater", "&Water Table", ChildWindowKind::WaterTable);
-    fDataMenu->addSeparator();
-    childCommand(fDataMenu, "DataMultipleLengths", "Evaluate Multiple Shaft Lengths",
-                 ChildWindowKind::MultipleLengths)
-        ->setCheckable(true);
-    childCommand(fDataMenu, "DataDesignCharts", "ASD/LRFD Design Charts",
-                 ChildWindowKind::DesignCharts)
-        ->setCheckable(true);
-    fDataMenu->addSeparator();
-    QAction* tz = childCommand(fDataMenu, "DataTzPrinting", "Print Additional t-z curves",
-                               ChildWindowKind::TzPrinting);
-    tz->setCheckable(true);
-    tz->setVisible(false);
-    childCommand(fDataMenu, "DataOptions", "Control &Options...", ChildWindowKind::ControlOptions);
-    connect(fDataMenu, &QMenu::aboutToShow, this, [this] {
-        Guarded([this] {
-            StoreActiveChildEdits();
-            UpdateDataMenu();
-        });
-    });
+    unitGroup->addAction(Command("UnitsEnglish"));
+    unitGroup->addAction(Command("UnitsSI"));
 
     // Computation
     fComputationMenu = menuBar()->addMenu("&Computation");
-    AddCommand(fComputationMenu, "CompRun", "&Run Analysis", [this] { CompRunClick(); });
-    fComputationMenu->addSeparator();
-    AddCommand(fComputationMenu, "EditInput", "Edit I&nput Text",
-               [this] { EditTextFile(ProjectDataExtension); });
-    AddCommand(fComputationMenu, "EditNotes", "Edit &Processor-Run Notes",
-               [this] { EditTextFile(".kv8r"); });
-    AddCommand(fComputationMenu, "EditOutput", "Edit &Output Text",
-               [this] { EditTextFile(".kv8o"); });
-    fComputationMenu->addSeparator();
-    childCommand(fComputationMenu, "ViewElevation", "&View Shaft Elevation",
-                 ChildWindowKind::Elevation);
-    childCommand(fComputationMenu, "View3D", "3D View", ChildWindowKind::View3D);
-    connect(fComputationMenu, &QMenu::aboutToShow, this, [this] {
-        Guarded([this] {
-            StoreActiveChildEdits();
-            UpdateComputationMenu();
+    AddMenuEntries(
+        fComputationMenu,
+        {
+            {"CompRun", "&Run Analysis", [this] { CompRunClick(); }},
+            separator,
+            {"EditInput", "Edit I&nput Text", [this] { EditTextFile(ProjectDataExtension); }},
+            {"EditNotes", "Edit &Processor-Run Notes", [this] { EditTextFile(".kv8r"); }},
+            {"EditOutput", "Edit &Output Text", [this] { EditTextFile(".kv8o"); }},
+            separator,
+            ChildCommand("ViewElevation", "&View Shaft Elevation", ChildWindowKind::Elevation),
+            ChildCommand("View3D", "3D View", ChildWindowKind::View3D),
         });
-    });
+
+    // Opening a menu first lets the active data window store its edits.
+    const std::vector<std::pair<QMenu*, std::function<void()>>> menuUpdates{
+        {fFileMenu, [this] { UpdateFileMenu(); }},
+        {fDataMenu, [this] { UpdateDataMenu(); }},
+        {fComputationMenu, [this] { UpdateComputationMenu(); }},
+    };
+    for (const auto& [menu, update] : menuUpdates)
+        connect(menu, &QMenu::aboutToShow, this, [this, update = update] {
+            Guarded([&] {
+                StoreActiveChildEdits();
+                update();
+            });
+        });
 
     // Graphics
     fGraphicsMenu = menuBar()->addMenu("&Graphics");
@@ -401,18 +427,9 @@ void TMainForm::CreateToolBar()
         QAction* action = button(name, hint, glyph, [this, kind] { ShowChildWindow(kind); });
         fChildCommands.emplace(kind, action);
     };
-    button("SpeedNew", "New File", ToolBarGlyph::NewFile, [this] {
-        StoreActiveChildEdits();
-        FileNewClick();
-    });
-    button("SpeedOpen", "Open File", ToolBarGlyph::OpenFile, [this] {
-        StoreActiveChildEdits();
-        FileOpenClick();
-    });
-    button("SpeedSave", "Save File", ToolBarGlyph::SaveFile, [this] {
-        StoreActiveChildEdits();
-        FileSaveClick();
-    });
+    button("SpeedNew", "New File", ToolBarGlyph::NewFile, [this] { FileNewClick(); });
+    button("SpeedOpen", "Open File", ToolBarGlyph::OpenFile, [this] { FileOpenClick(); });
+    button("SpeedSave", "Save File", ToolBarGlyph::SaveFile, [this] { FileSaveClick(); });
     fToolBar->addSeparator();
     childButton("SpeedTitle", "Title", ToolBarGlyph::Title, ChildWindowKind::Title);
     childButton("SpeedShaft", "Drilled Shaft Properties", ToolBarGlyph::ShaftProperties,
@@ -422,10 +439,7 @@ void TMainForm::CreateToolBar()
     childButton("SpeedSafety", "Factor of Safety (ASD)", ToolBarGlyph::FactorOfSafety,
                 ChildWindowKind::FactorOfSafety);
     fToolBar->addSeparator();
-    button("SpeedRun", "Run Data File", ToolBarGlyph::Run, [this] {
-        StoreActiveChildEdits();
-        CompRunClick();
-    });
+    button("SpeedRun", "Run Data File", ToolBarGlyph::Run, [this] { CompRunClick(); });
     button("SpeedViewOutput", "View Output", ToolBarGlyph::ViewOutput,
            [this] { EditTextFile(".kv8o"); });
     fToolBar->addSeparator();
@@ -478,28 +492,27 @@ void TMainForm::UpdateFileMenu()
 void TMainForm::UpdateDataMenu()
 {
     Command("DataSafety")
-        ->setEnabled(fProject->NLRFD() == 2 &&
-                     ChildWindowAvailable(ChildWindowKind::FactorOfSafety));
-    Command("DataTzPrinting")->setChecked(fProject->PrintTZCurves() == 1);
+        ->setEnabled(fProject->NLRFD == 2 && ChildWindowAvailable(ChildWindowKind::FactorOfSafety));
+    Command("DataTzPrinting")->setChecked(fProject->PrintTZCurves == 1);
     QAction* lengths = Command("DataMultipleLengths");
     QAction* charts = Command("DataDesignCharts");
     const bool lengthsAvailable = ChildWindowAvailable(ChildWindowKind::MultipleLengths);
     const bool chartsAvailable = ChildWindowAvailable(ChildWindowKind::DesignCharts);
-    if (fProject->ComputationMethod() == 1) {
+    if (fProject->METHOD == 1) {
         lengths->setEnabled(false);
         charts->setEnabled(false);
     } else {
-        lengths->setChecked(fProject->IPENT() != 0);
-        lengths->setEnabled(fProject->IChart() == 0 && lengthsAvailable);
-        charts->setChecked(fProject->IChart() != 0);
-        charts->setEnabled(fProject->IPENT() == 0 && chartsAvailable);
+        lengths->setChecked(fProject->IPENT != 0);
+        lengths->setEnabled(fProject->IChart == 0 && lengthsAvailable);
+        charts->setChecked(fProject->IChart != 0);
+        charts->setEnabled(fProject->IPENT == 0 && chartsAvailable);
     }
     Command("UnitsEnglish")->setChecked(fProject->Units() == 1);
     Command("UnitsSI")->setChecked(fProject->Units() == 2);
-    Command("MethodLRFD")->setChecked(fProject->NLRFD() == 1);
-    Command("MethodASD")->setChecked(fProject->NLRFD() == 2);
-    Command("SpecifyLoad")->setChecked(fProject->ComputationMethod() == 1);
-    Command("SpecifyLength")->setChecked(fProject->ComputationMethod() == 2);
+    Command("MethodLRFD")->setChecked(fProject->NLRFD == 1);
+    Command("MethodASD")->setChecked(fProject->NLRFD == 2);
+    Command("SpecifyLoad")->setChecked(fProject->METHOD == 1);
+    Command("SpecifyLength")->setChecked(fProject->METHOD == 2);
 }
 
 void TMainForm::UpdateComputationMenu()
@@ -514,7 +527,7 @@ void TMainForm::UpdateGraphicsMenu()
     const bool results = ShowOutput && FileExists(ProjectPathWithExtension(".kv8p"));
     for (const auto& command : fGraphCommands)
         command.action->setEnabled(results);
-    if (fProject->ID2() == 0) {
+    if (fProject->ID2 == 0) {
         Command("GraphUpper")->setEnabled(false);
         Command("GraphLower")->setEnabled(false);
         Command("GraphCombinedSettle")->setEnabled(false);
@@ -525,10 +538,10 @@ void TMainForm::UpdateGraphicsMenu()
         Command("GraphTz")->setEnabled(false);
         Command("GraphQw")->setEnabled(false);
     }
-    if (!(fProject->PrintTZCurves() == 1 && fGraphs.pltTzAdd.LineCount() > 0))
+    if (!(fProject->PrintTZCurves == 1 && fGraphs.pltTzAdd.LineCount() > 0))
         Command("GraphTzAdd")->setEnabled(false);
 
-    const bool lengths = fProject->IPENT() == 1;
+    const bool lengths = fProject->IPENT == 1;
     Command("GraphCombine")
         ->setText(lengths ? "Combined Plots vs Depth (Initial Length)"
                           : "Combined Plots vs Depth (Initial Diameter)");
@@ -542,12 +555,14 @@ void TMainForm::UpdateGraphicsMenu()
     for (int i = 0; i < 10; ++i) {
         QAction* chart = fChartActions[i];
         chart->setText(QString("Design Chart %1").arg(i + 1));
-        if (fProject->IChart() == 1) {
-            const bool used = fProject->NPOINTPD() > i;
+        if (fProject->IChart == 1) {
+            const bool used = fProject->NPOINTPD > i;
             chart->setVisible(used);
             chart->setEnabled(used && results);
             if (used)
-                chart->setText(DesignChartCaption(fProject->PDSETT(i), fProject->Units()));
+                chart->setText(DesignChartCaption(
+                    static_cast<double>(fProject->PDSETT[static_cast<std::size_t>(i)]),
+                    fProject->Units()));
         } else {
             // Charts are shown only for a design-chart project (IChart = 1).
             chart->setVisible(false);
@@ -584,14 +599,12 @@ void TMainForm::ArrangeIcons()
 
 bool TMainForm::GetDataChanged() const
 {
-    return FChanged || fProject->TablesChanged();
+    return fProject->GetDataChanged();
 }
 
 void TMainForm::SetDataChanged(bool changed)
 {
-    FChanged = changed;
-    if (!changed)
-        fProject->SetTablesChanged(false);
+    fProject->SetDataChanged(changed);
 }
 
 bool TMainForm::AskToSave()
@@ -608,23 +621,22 @@ bool TMainForm::AskToSave()
         // changes unsaved, also for a project read from an older layout.
         filesaved = true;
         FileSaveClick();
-        return filesaved && !HasDefaultProjectName(fProject->FileName()) && !GetDataChanged();
+        return filesaved && !HasDefaultProjectName(fProject->FileName) && !GetDataChanged();
     }
     return false;
 }
 
 // --- File commands --------------------------------------------------------------------------
 
-void TMainForm::ReplaceProject(std::unique_ptr<ProjectDocument> project)
+void TMainForm::ReplaceProject(std::unique_ptr<TProgramData> project)
 {
     CloseChildWindows();
     fProject = std::move(project);
-    FChanged = false;
 }
 
 void TMainForm::SetCaption()
 {
-    setWindowTitle(ToQ(MainWindowCaption(fProject->FileName())));
+    setWindowTitle(ToQ(MainWindowCaption(fProject->FileName)));
 }
 
 void TMainForm::ClearResults()
@@ -636,7 +648,7 @@ void TMainForm::ClearResults()
 
 QString TMainForm::ProjectPathWithExtension(const char* extension) const
 {
-    return ToQ(ChangeFileExtension(fProject->FileName(), extension));
+    return ToQ(ChangeFileExtension(fProject->FileName, extension));
 }
 
 void TMainForm::UpdateResultButtons()
@@ -659,7 +671,7 @@ void TMainForm::FileNewClick()
 {
     if (!AskToSave())
         return;
-    ReplaceProject(fStore->New());
+    ReplaceProject(TProgramData::Create());
     SetDataChanged(false);
     SetCaption();
     ClearResults();
@@ -686,12 +698,13 @@ void TMainForm::OpenFile(const QString& path, int filter)
     // that no later Save or run writes a misread project over the damaged file. A failure
     // other than a format error reaches the command guard with the project unchanged too.
     std::string readError;
-    std::unique_ptr<ProjectDocument> project = fStore->FromFile(FromQ(absolute), filter, readError);
+    TProjectReadResult read = TProgramData::CreateFromFile(FromQ(absolute), filter);
+    readError = read.ErrorMessage;
     if (!readError.empty()) {
         fPrompt->Information(ToQ(readError) + "\n" + OpenRefusedNote);
         return;
     }
-    ReplaceProject(std::move(project));
+    ReplaceProject(std::move(read.Project));
     QDir::setCurrent(folder);
     fCurDir = folder;
     SetCaption();
@@ -720,7 +733,7 @@ void TMainForm::OpenByExtension(const QString& path)
 
 void TMainForm::FileSaveClick()
 {
-    const std::string fileName = fProject->FileName();
+    const std::string fileName = fProject->FileName;
     std::string extension = FileExtension(fileName);
     for (auto& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -734,10 +747,10 @@ void TMainForm::FileSaveClick()
 
 void TMainForm::FileSaveAsClick()
 {
-    std::string fileName = fProject->FileName();
+    std::string fileName = fProject->FileName;
     if (FileExtension(fileName) != ProjectDataExtension)
         fileName = ChangeFileExtension(fileName, ProjectDataExtension);
-    const QString title = ToQ("Save " + ProjectDisplayName(fProject->FileName()) + " As");
+    const QString title = ToQ("Save " + ProjectDisplayName(fProject->FileName) + " As");
     const QString chosen =
         fPrompt->SaveFileName(title, fCurDir, ToQ(FileNamePart(fileName)), SaveDialogFilters());
 
@@ -758,7 +771,7 @@ void TMainForm::FileSaveAsClick()
         filesaved = false;
         return;
     }
-    fProject->SetFileName(FromQ(QFileInfo(chosen).absoluteFilePath()));
+    fProject->FileName = FromQ(QFileInfo(chosen).absoluteFilePath());
     SetCaption();
     fProject->Save();
     SetDataChanged(false);
@@ -819,10 +832,10 @@ void TMainForm::EditTextFile(const char* extension)
 
 bool TMainForm::ReadPlotData(const QString& fileName, bool reportErrors)
 {
-    const TPlotReadResult result = ::ReadPlotData(std::filesystem::path(FromQ(fileName)),
-                                                  fProject->PlotReadSettings(), fGraphs);
+    const TPlotReadResult result = gui::ReadPlotData(std::filesystem::path(FromQ(fileName)),
+                                                     PlotReadSettingsOf(*fProject), fGraphs);
     if (result.ID2Read)
-        fProject->SetID2(result.ID2);
+        fProject->ID2 = result.ID2;
     showtzcurves = result.showtzcurves;
     showloadcurves = result.showloadcurves;
     if (!result.ShowOutput && reportErrors)
@@ -878,7 +891,7 @@ void TMainForm::ShowChildWindow(ChildWindowKind kind)
         const auto factory = fChildFactories.find(kind);
         if (factory == fChildFactories.end())
             return;
-        QWidget* widget = factory->second(*this);
+        QWidget* widget = factory->second(ChildContext());
         if (widget == nullptr)
             return;
         QMdiSubWindow* window = fMdiArea->addSubWindow(widget);
@@ -902,17 +915,63 @@ void TMainForm::CloseChildWindows()
 {
     StoreActiveChildEdits();
     fGraphs.HideAll();
-    for (QMdiSubWindow* window : fMdiArea->subWindowList())
+    const QScopedValueRollback closing(fRestoringActive, true);
+    for (QMdiSubWindow* window : fMdiArea->subWindowList()) {
+        QPointer<QMdiSubWindow> alive(window);
         window->close();
+        // A data window keeps itself open while one of its fields holds a refused value; the
+        // project it edits is about to be replaced or left, so it goes all the same.
+        if (alive)
+            delete alive.data();
+    }
+    fActiveChild = nullptr;
 }
 
-void TMainForm::StoreActiveChildEdits()
+TChildWindowContext TMainForm::ChildContext()
+{
+    return {*fProject, fGraphs, fWordProcessor};
+}
+
+bool TMainForm::StoreActiveChildEdits()
 {
     QMdiSubWindow* active = fMdiArea->activeSubWindow();
     if (active == nullptr)
+        return true;
+    auto* editing = dynamic_cast<EditingWindow*>(active->widget());
+    return editing == nullptr || editing->StoreEdits();
+}
+
+void TMainForm::ShowProjectValuesInChildWindows()
+{
+    for (QMdiSubWindow* window : fMdiArea->subWindowList())
+        if (auto* editing = dynamic_cast<EditingWindow*>(window->widget()))
+            editing->ShowProjectValues();
+}
+
+void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
+{
+    // Storing may show a message box, which deactivates the area again: one change at a time.
+    if (fRestoringActive)
         return;
-    if (auto* editing = dynamic_cast<EditingWindow*>(active->widget()))
-        editing->StoreEdits();
+    if (window == fActiveChild)
+        return;
+    const QScopedValueRollback busy(fRestoringActive, true);
+    QPointer<QMdiSubWindow> previous = fActiveChild;
+    if (previous && previous != window) {
+        if (auto* editing = dynamic_cast<EditingWindow*>(previous->widget())) {
+            bool stored = false;
+            Guarded([&] { stored = editing->StoreEdits(); });
+            if (!stored && previous) {
+                // The window that refused a value is shown again with its field.
+                fMdiArea->setActiveSubWindow(previous);
+                return;
+            }
+        }
+    }
+    fActiveChild = window;
+    if (window != nullptr)
+        if (auto* editing = dynamic_cast<EditingWindow*>(window->widget()))
+            Guarded([&] { editing->ShowProjectValues(); });
 }
 
 // --- Run ------------------------------------------------------------------------------------
@@ -924,7 +983,7 @@ void TMainForm::CompRunClick()
 
 bool TMainForm::CheckData()
 {
-    const auto warning = CheckProfile(fProject->ProfileCheck());
+    const auto warning = CheckProfile(ProfileCheckInputOf(*fProject));
     if (!warning)
         return true;
     fPrompt->Warning(ToQ(*warning));

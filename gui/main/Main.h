@@ -1,8 +1,9 @@
 #pragma once
 #include "gui/main/AnalysisRun.h"
-#include "gui/main/ProjectDocument.h"
+#include "gui/main/ChildWindow.h"
 #include "gui/main/RecentFiles.h"
 #include "gui/main/UserPrompt.h"
+#include "gui/model/ProgramData.h"
 #include "gui/results/GraphWindow.h"
 #include "gui/results/ResultGraphs.h"
 
@@ -13,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -23,35 +25,6 @@ class QToolBar;
 
 namespace korva::gui {
 
-// Child windows that edit project data or show the project, each shown at most once.
-enum class ChildWindowKind {
-    Title,
-    ShaftProperties,
-    ShaftLength,
-    DesignLoad,
-    WaterTable,
-    FactorOfSafety,
-    ControlOptions,
-    SoilLayers,
-    MultipleLengths,
-    DesignCharts,
-    TzPrinting,
-    Elevation,
-    View3D,
-};
-
-// A child window that edits project data stores its edits into the project when it is left;
-// every main-window command asks the active one to do so first.
-class EditingWindow
-{
-  public:
-    virtual ~EditingWindow() = default;
-    virtual void StoreEdits() = 0;
-};
-
-// Creates the widget of a child window; the main window puts it into a sub-window.
-using ChildWindowFactory = std::function<QWidget*(class TMainForm&)>;
-
 // The main window of the desktop program: the frame of every other window, the menus and the
 // tool bar, the project file commands, the settings, the text editor commands and the run.
 class TMainForm : public QMainWindow, private RunHost
@@ -59,8 +32,7 @@ class TMainForm : public QMainWindow, private RunHost
     Q_OBJECT
 
   public:
-    TMainForm(std::unique_ptr<ProjectStore> store, std::unique_ptr<UserPrompt> prompt = nullptr,
-              QWidget* parent = nullptr);
+    explicit TMainForm(std::unique_ptr<UserPrompt> prompt = nullptr, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Reads the settings, opens the project named by the first argument (".kv8d" appended
@@ -109,11 +81,14 @@ class TMainForm : public QMainWindow, private RunHost
     bool ChildWindowExists(ChildWindowKind kind) const;
     // Closes every child window (data windows, views and plot windows).
     void CloseChildWindows() override;
-    // Lets the active data window store its edits.
-    void StoreActiveChildEdits();
+    // Lets the active data window store its edits; false when it refused a value (the
+    // command that asked does not go on).
+    bool StoreActiveChildEdits();
+    // Shows the project's values again in every open data window (after a unit switch).
+    void ShowProjectValuesInChildWindows();
 
     // State -----------------------------------------------------------------------------
-    ProjectDocument& Project() { return *fProject; }
+    TProgramData& Project() { return *fProject; }
     TResultGraphs& Graphs() { return fGraphs; }
     QMdiArea* MdiArea() const { return fMdiArea; }
     RecentFiles& PrevFile() { return fPrevFile; }
@@ -142,20 +117,49 @@ class TMainForm : public QMainWindow, private RunHost
     void SaveProject() override { FileSaveClick(); }
     bool FileSaved() const override { return filesaved; }
     void SetFileSaved(bool saved) override { filesaved = saved; }
-    std::string ProjectFileName() const override { return fProject->FileName(); }
+    std::string ProjectFileName() const override { return fProject->FileName; }
     bool CheckData() override;
     void ShowInformation(const std::string& message) override;
     void SetBusy(bool busy) override;
     void ReadResults() override;
     void SetCurrentFolder(const std::string& folder) override;
 
+    // One entry of a menu table: a command, a separator (no name) or a submenu (items).
+    struct TMenuEntry
+    {
+        TMenuEntry() = default; // a separator
+        TMenuEntry(const char* name, QString caption, std::function<void()> run,
+                   const char* shortcut = nullptr, bool checkable = false)
+            : Name(name), Caption(std::move(caption)), Run(std::move(run)), Shortcut(shortcut),
+              Checkable(checkable)
+        {
+        }
+        TMenuEntry(QString caption, std::vector<TMenuEntry> items)
+            : Caption(std::move(caption)), Items(std::move(items))
+        {
+        }
+
+        const char* Name = nullptr; // object name of the command
+        QString Caption;
+        std::function<void()> Run;
+        const char* Shortcut = nullptr;
+        bool Checkable = false;
+        std::vector<TMenuEntry> Items;
+        // The child window the command shows: enabled only while the window can be made.
+        std::optional<ChildWindowKind> Opens;
+    };
+    TMenuEntry ChildCommand(const char* name, const char* caption, ChildWindowKind kind);
+    void AddMenuEntries(QMenu* menu, const std::vector<TMenuEntry>& entries);
     void CreateMenus();
     void CreateToolBar();
     QAction* AddCommand(QMenu* menu, const QString& objectName, const QString& caption,
                         std::function<void()> handler);
+    // Deactivation of the data window that was active, activation of the new one.
+    void ChildWindowActivated(QMdiSubWindow* window);
     // Runs a command; an exception that escapes it is shown in a message box.
     void Guarded(const std::function<void()>& command);
-    void ReplaceProject(std::unique_ptr<ProjectDocument> project);
+    void ReplaceProject(std::unique_ptr<TProgramData> project);
+    TChildWindowContext ChildContext();
     void SetCaption();
     void ClearResults();
     // Enables "View Output" and the result tool buttons from the files and flags.
@@ -170,15 +174,13 @@ class TMainForm : public QMainWindow, private RunHost
     QString ProjectPathWithExtension(const char* extension) const;
     void ArrangeIcons();
 
-    std::unique_ptr<ProjectStore> fStore;
     std::unique_ptr<UserPrompt> fPrompt;
-    std::unique_ptr<ProjectDocument> fProject;
+    std::unique_ptr<TProgramData> fProject;
     TResultGraphs fGraphs;
     AnalysisRun fRun;
     RecentFiles fPrevFile;
     QString fCurDir;
     QString fWordProcessor;
-    bool FChanged = false;
     bool fStarted = false;
 
     QMdiArea* fMdiArea = nullptr;
@@ -205,6 +207,10 @@ class TMainForm : public QMainWindow, private RunHost
     TGraphWindowFactory fGraphWindowFactory;
     std::map<ChildWindowKind, ChildWindowFactory> fChildFactories;
     std::map<ChildWindowKind, QPointer<QMdiSubWindow>> fChildWindows;
+    // The sub-window that was active last, told to store its edits when another one becomes
+    // active; fRestoringActive while focus is given back to a window that refused a value.
+    QPointer<QMdiSubWindow> fActiveChild;
+    bool fRestoringActive = false;
     // Commands that open a child window, enabled only while the window can be made.
     std::multimap<ChildWindowKind, QAction*> fChildCommands;
 };

@@ -21,7 +21,8 @@ struct ProfileCheckInput
 // - a bottom layer shallower than the shaft length plus two minimum diameters.
 std::optional<std::string> CheckProfile(const ProfileCheckInput& input);
 
-// Real number in the shortest general form, up to 15 significant digits ("2", "0.6", "41").
-std::string ShortestReal(double value);
+class TProgramData;
+// The layer bottoms, shaft length and minimum diameter of a project.
+ProfileCheckInput ProfileCheckInputOf(const TProgramData& project);
 
 } // namespace korva::gui

@@ -1,4 +1,5 @@
 #include "gui/main/RunFiles.h"
+#include "gui/main/RunError.h"
 
 #include "gui/main/ProjectFileNames.h"
 
@@ -34,12 +35,12 @@ void WriteNamesFile(const std::string& folder, const std::string& projectFile)
     const std::string path = InFolder(folder, NamesFileName);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
-        throw std::runtime_error("Cannot create " + path + ": " + std::strerror(errno));
+        throw ERunError("Cannot create " + path + ": " + std::strerror(errno));
     for (const auto& line : NamesFileLines(projectFile))
         out << line << '\n';
     out.close();
     if (!out)
-        throw std::runtime_error("Cannot write " + path);
+        throw ERunError("Cannot write " + path);
 }
 
 std::vector<std::string> RunScratchFiles(const std::string& projectFile)

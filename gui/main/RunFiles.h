@@ -14,7 +14,7 @@ inline constexpr const char* NamesFileName = "names.dat";
 // extension replaced.
 std::vector<std::string> NamesFileLines(const std::string& projectFile);
 
-// Writes names.dat into folder (created or overwritten). Throws std::runtime_error with the
+// Writes names.dat into folder (created or overwritten). Throws ERunError with the
 // system's reason when the file cannot be written completely.
 void WriteNamesFile(const std::string& folder, const std::string& projectFile);
 

@@ -1,7 +1,6 @@
 // The desktop program korvawin: edits, stores and runs drilled-shaft projects and shows their
 // results. An optional first argument names a project data file to open.
 #include "gui/main/Main.h"
-#include "gui/main/ProgramDataDocument.h"
 #include "gui/main/ToolBarIcons.h"
 
 #include <QApplication>
@@ -11,7 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setWindowIcon(korva::gui::ToolBarIcon(korva::gui::ToolBarGlyph::SoilProfile));
 
-    korva::gui::TMainForm form(std::make_unique<korva::gui::ProgramDataStore>());
+    korva::gui::TMainForm form;
     form.show();
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst(); // the program itself

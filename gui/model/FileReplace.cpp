@@ -1,4 +1,5 @@
 #include "gui/model/FileReplace.h"
+#include "gui/model/InOutError.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -7,11 +8,14 @@
 #include <system_error>
 #include <unistd.h>
 
+namespace korva::gui {
+
 namespace {
 
 [[noreturn]] void Fail(int error, const std::filesystem::path& fileName)
 {
-    throw std::system_error(error, std::generic_category(), fileName.string());
+    // The system's reason, as the user reads it: "<file>: Read-only file system".
+    throw EInOutError(fileName.string() + ": " + std::generic_category().message(error));
 }
 
 // Removes the temporary file unless the write went through.
@@ -106,3 +110,5 @@ void WriteFileReplacing(const std::filesystem::path& fileName, std::string_view 
         ::close(folderDescriptor);
     }
 }
+
+} // namespace korva::gui

@@ -3,9 +3,13 @@
 #include <stdexcept>
 #include <string>
 
-// Format error of the file readers (project data file, plot data file). The message is the
-// text the user reads; line and item are the 1-based position of the offending word, 0 when
-// the error has no position (end of file, file that cannot be opened).
+namespace korva::gui {
+
+// Failure of the project model and its files: a format error of the readers (project data
+// file, plot data file), a file that cannot be written, a value that cannot be saved. The
+// message is the text the user reads; line and item are the 1-based position of the offending
+// word, 0 when the error has no position (end of file, a file that cannot be opened or
+// written).
 class EInOutError : public std::runtime_error
 {
   public:
@@ -21,3 +25,5 @@ class EInOutError : public std::runtime_error
     int fLine;
     int fItem;
 };
+
+} // namespace korva::gui

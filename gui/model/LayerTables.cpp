@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace korva::gui {
+
 namespace {
 
 using Headings = std::vector<std::string>;
@@ -151,3 +153,5 @@ std::unique_ptr<TGridTable> MakeTZDepthTable(TGridTableRegistry& registry)
     table->AddFloatColumn({"Depth"}, "L2");
     return table;
 }
+
+} // namespace korva::gui

@@ -6,6 +6,8 @@
 
 #include "gui/controls/GridTable.h"
 
+namespace korva::gui {
+
 // The grid tables that hold a project's soil profile: the layer table, the per-kind property
 // table templates and the list of additional t-z curve depths, with their column indices.
 
@@ -111,3 +113,5 @@ std::unique_ptr<TGridTable> MakePropertyTemplate(TGridTableRegistry& registry, i
 std::unique_ptr<TGridTable> MakeLayerTable(TGridTableRegistry& registry);
 // The table of additional t-z curve depths "Generated t-z curves".
 std::unique_ptr<TGridTable> MakeTZDepthTable(TGridTableRegistry& registry);
+
+} // namespace korva::gui

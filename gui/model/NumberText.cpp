@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string_view>
 
-std::string GeneralNumberText(long double value, int significantDigits)
+namespace korva::gui {
+
+std::string GeneralNumberText(long double value, int significantDigits, char decimalSeparator)
 {
     if (std::isnan(value))
         return "NAN";
@@ -41,7 +44,8 @@ std::string GeneralNumberText(long double value, int significantDigits)
     std::string out = negative ? "-" : "";
     if (exponent >= -5 && exponent < significantDigits) {
         if (exponent < 0) {
-            out += "0.";
+            out += '0';
+            out += decimalSeparator;
             out.append(static_cast<std::size_t>(-exponent - 1), '0');
             out += digits;
         } else {
@@ -51,14 +55,14 @@ std::string GeneralNumberText(long double value, int significantDigits)
                 out.append(integerDigits - digits.size(), '0');
             } else {
                 out += digits.substr(0, integerDigits);
-                out += '.';
+                out += decimalSeparator;
                 out += digits.substr(integerDigits);
             }
         }
     } else {
         out += digits.substr(0, 1);
         if (digits.size() > 1) {
-            out += '.';
+            out += decimalSeparator;
             out += digits.substr(1);
         }
         out += 'E';
@@ -71,3 +75,52 @@ std::string IntegerNumberText(long long value)
 {
     return std::to_string(value);
 }
+
+std::optional<long double> ParseDecimal(std::string_view text, char decimalSeparator)
+{
+    std::string normal;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        normal += text[i++];
+    int mantissaDigits = 0;
+    bool separatorSeen = false;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= '0' && c <= '9') {
+            normal += c;
+            ++mantissaDigits;
+        } else if (c == decimalSeparator && !separatorSeen) {
+            normal += '.';
+            separatorSeen = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        normal += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            normal += text[i++];
+        int exponentDigits = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++exponentDigits)
+            normal += text[i];
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+
+    // from_chars takes no leading '+'.
+    const char* first = normal.data();
+    if (*first == '+')
+        ++first;
+    long double value = 0;
+    auto [ptr, ec] = std::from_chars(first, normal.data() + normal.size(), value);
+    if (ec != std::errc() || ptr != normal.data() + normal.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace korva::gui

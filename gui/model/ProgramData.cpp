@@ -6,6 +6,8 @@
 #include "gui/model/LayerTables.h"
 #include "gui/model/ProjectFile.h"
 
+namespace korva::gui {
+
 TProgramData::TProgramData()
 {
     for (int kind = 1; kind <= MaterialKindCount; ++kind)
@@ -91,6 +93,39 @@ void TProgramData::SetUnits(int value)
         table->SetUnits(value);
 }
 
+bool TProgramData::ChangeUnits(int value)
+{
+    if (std::clamp(value, 1, 2) == fUnits)
+        return false;
+    SetUnits(value);
+    FChanged = true;
+    return true;
+}
+
+bool TProgramData::StoreShaftLength(long double length)
+{
+    bool stored = Store(PD, length);
+    if (length > 0)
+        stored = Store(LPD, 0) || stored;
+    return stored;
+}
+
+bool TProgramData::StoreDesignLoad(long double load)
+{
+    bool stored = Store(LPD, load);
+    if (load > 0)
+        stored = Store(PD, 0) || stored;
+    return stored;
+}
+
+bool TProgramData::StoreLoading(int kcycl, long double reduction)
+{
+    const bool uplift = kcycl == 2;
+    bool stored = Store(KCYCL, uplift ? 2 : 1);
+    stored = Store(RCYCL, uplift ? reduction : 1.0L) || stored;
+    return stored;
+}
+
 void TProgramData::InitPDSET()
 {
     constexpr std::array<long double, MaxSettlementCount> settlements_in{
@@ -161,3 +196,5 @@ void TProgramData::EmptyTables()
     for (TGridTable* table : GridTables())
         table->SetRowCount(0);
 }
+
+} // namespace korva::gui

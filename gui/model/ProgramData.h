@@ -9,6 +9,8 @@
 #include "gui/controls/GridTable.h"
 #include "gui/controls/GridTableRegistry.h"
 
+namespace korva::gui {
+
 struct TProjectReadResult;
 
 // The one open project of the desktop program: its scalar data and the grid tables of its
@@ -35,8 +37,8 @@ class TProgramData
     static TProjectReadResult CreateFromFile(const std::filesystem::path& fileName, int filter);
 
     // Writes the project to FileName (see ProjectFile.h): the previous file is replaced only
-    // once the new one is completely written. Throws std::system_error (or
-    // std::invalid_argument for values that cannot be written) and leaves the project
+    // once the new one is completely written. Throws EInOutError (the system's reason, or
+    // the value that cannot be written) and leaves the project
     // marked changed on failure; marks it unchanged on success.
     void Save();
 
@@ -53,6 +55,30 @@ class TProgramData
     // when any grid table reports a change. SetDataChanged(false) clears every mark.
     bool GetDataChanged() const;
     void SetDataChanged(bool changed);
+
+    // Edits ---------------------------------------------------------------------------------
+    // The menus and the data windows store through these: a value is stored only when it
+    // differs from the stored one, and then the project is marked changed. Each returns
+    // whether something was stored.
+    template <class TField, class TValue> bool Store(TField& field, const TValue& value)
+    {
+        const auto stored = static_cast<TField>(value);
+        if (field == stored)
+            return false;
+        field = stored;
+        FChanged = true;
+        return true;
+    }
+    // Switches the unit system (SetUnits) when the clamped code differs from the current one.
+    bool ChangeUnits(int value);
+    // The proposed shaft length PD; a positive length zeroes the design load LPD, since at
+    // most one of the two is given.
+    bool StoreShaftLength(long double length);
+    // The design load LPD; a positive load zeroes the shaft length PD.
+    bool StoreDesignLoad(long double load);
+    // Type of loading: uplift (KCYCL 2) keeps the given reduction factor RCYCL, compression
+    // (KCYCL 1) has none (RCYCL 1).
+    bool StoreLoading(int kcycl, long double reduction);
 
     // Grid tables --------------------------------------------------------------------------
     TGridTable& D() { return *fD; }
@@ -127,3 +153,5 @@ struct TProjectReadResult
     std::string ErrorMessage;
     bool Failed() const { return !ErrorMessage.empty(); }
 };
+
+} // namespace korva::gui

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+namespace korva::gui {
+
 class TProgramData;
 
 // The project data file (".kv8d"): free-format text records, one per line, CR LF line ends,
@@ -12,11 +14,11 @@ class TProgramData;
 // LPD zeroed, no multiple lengths or design charts with a given design load, DIALIM :=
 // DSTART for multiple lengths, at most 10 settlements; ID2 := 0 when a rock or
 // intermediate-geomaterial layer is written) and returns the file's bytes. Throws
-// std::invalid_argument when a value is not a finite number.
+// EInOutError when a value is not a finite number.
 std::string ComposeProjectFile(TProgramData& project);
 
 // Save: composes the file and replaces project.FileName with it (the previous file stays
-// intact on any failure; std::system_error is thrown). Marks the project unchanged only when
+// intact on any failure; EInOutError is thrown). Marks the project unchanged only when
 // the file has been written completely.
 void SaveProjectFile(TProgramData& project);
 
@@ -34,3 +36,5 @@ std::string ReadPrevVersions(TProgramData& project, const std::filesystem::path&
 // the old one. Another count is a format error at line and item, nothing further is read.
 // A file of an older layout gets the default design-chart settlements. Otherwise as above.
 std::string ReadProjectFile(TProgramData& project, const std::filesystem::path& fileName);
+
+} // namespace korva::gui

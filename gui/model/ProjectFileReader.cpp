@@ -10,6 +10,8 @@
 #include "gui/model/PropertyRecordLayout.h"
 #include "gui/model/WordReader.h"
 
+namespace korva::gui {
+
 namespace {
 
 enum class TLayout {
@@ -342,3 +344,5 @@ std::string ReadProjectFile(TProgramData& project, const std::filesystem::path& 
 {
     return ReadProject(project, fileName, std::nullopt);
 }
+
+} // namespace korva::gui

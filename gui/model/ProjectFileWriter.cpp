@@ -4,11 +4,14 @@
 #include <stdexcept>
 
 #include "gui/model/FileReplace.h"
+#include "gui/model/InOutError.h"
 #include "gui/model/LayerTables.h"
 #include "gui/model/NumberText.h"
 #include "gui/model/ProgramData.h"
 #include "gui/model/ProjectFile.h"
 #include "gui/model/PropertyRecordLayout.h"
+
+namespace korva::gui {
 
 namespace {
 
@@ -20,12 +23,11 @@ class TRecordWriter
     void Real(long double value, const std::string& what)
     {
         if (!std::isfinite(value))
-            throw std::invalid_argument("The " + what +
-                                        " is not a finite number and cannot be saved.");
+            throw EInOutError("The " + what + " is not a finite number and cannot be saved.");
         // The reader takes reals in double precision: a larger magnitude would make the
         // saved file unreadable.
         if (std::fabs(value) > static_cast<long double>(std::numeric_limits<double>::max()))
-            throw std::invalid_argument("The " + what + " is too large to be saved.");
+            throw EInOutError("The " + what + " is too large to be saved.");
         Separate();
         fText += GeneralNumberText(value, 8);
     }
@@ -253,3 +255,5 @@ void SaveProjectFile(TProgramData& project)
     WriteFileReplacing(project.FileName, text);
     project.SetDataChanged(false);
 }
+
+} // namespace korva::gui

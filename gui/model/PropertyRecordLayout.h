@@ -5,6 +5,8 @@
 
 #include "gui/model/LayerTables.h"
 
+namespace korva::gui {
+
 // Word order of the property records of a layer block in the project data file (one record
 // for the top of the layer, one for the bottom). The two LRFD resistance factors follow
 // these words when the record carries them.
@@ -114,3 +116,5 @@ constexpr std::span<const TRecordWord> ForKind(int kind, bool olderLayout = fals
 }
 
 } // namespace PropertyRecord
+
+} // namespace korva::gui

@@ -8,6 +8,8 @@
 #include <limits>
 #include <sstream>
 
+namespace korva::gui {
+
 namespace {
 
 bool IsTrimmable(char c)
@@ -322,3 +324,5 @@ long long TWordReader::RemainingWords() const
         count += GetWordCount(i);
     return count < 0 ? 0 : count;
 }
+
+} // namespace korva::gui

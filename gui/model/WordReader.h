@@ -9,6 +9,8 @@
 
 #include "gui/model/InOutError.h"
 
+namespace korva::gui {
+
 // Words of one physical line of a text file, with the line exactly as read.
 struct TWordContainer
 {
@@ -94,3 +96,5 @@ class TWordReader
     int fLine = 0;
     int fItem = 0;
 };
+
+} // namespace korva::gui

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace korva::gui {
+
 // Colours of the curves of a graph, by the curve's position among the active curves,
 // taken modulo 17; 0xRRGGBB.
 inline constexpr std::array<std::uint32_t, 17> CurveColours = {
@@ -30,3 +32,5 @@ inline constexpr std::uint32_t CurveColourRgb(int activeIndex)
     const int n = static_cast<int>(CurveColours.size());
     return CurveColours[static_cast<std::size_t>(((activeIndex % n) + n) % n)];
 }
+
+} // namespace korva::gui

@@ -4,6 +4,8 @@
 
 #include "gui/results/GraphText.h"
 
+namespace korva::gui {
+
 TGraphPlot::~TGraphPlot()
 {
     Hide();
@@ -97,3 +99,5 @@ void TGraphPlot::FormClosed(TGraphWindow* window)
     if (fForm == window)
         fForm = nullptr;
 }
+
+} // namespace korva::gui

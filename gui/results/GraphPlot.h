@@ -8,6 +8,8 @@
 #include "gui/results/GraphWindow.h"
 #include "gui/results/Line.h"
 
+namespace korva::gui {
+
 // One result plot: its curves, the soil-layer strip drawn beside them, titles, axis captions
 // with unit codes and the display options that the plot window honours. Non-visual: the plot
 // window reads and writes these properties.
@@ -89,3 +91,5 @@ class TGraphPlot
     std::vector<std::unique_ptr<TLine>> gData;
     TGraphWindow* fForm = nullptr;
 };
+
+} // namespace korva::gui

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gui/controls/ExpressionNumberText.h"
+namespace korva::gui {
 
 namespace {
 
@@ -54,9 +54,4 @@ std::string GraphAxisCaption(std::string_view caption, std::string_view unitCode
     return text;
 }
 
-std::string FormatGeneral(double value, int digits)
-{
-    // The entry fields' general format: the same text for a number wherever the program
-    // shows it.
-    return korva::FormatGeneral(static_cast<long double>(value), std::clamp(digits, 1, 17));
-}
+} // namespace korva::gui

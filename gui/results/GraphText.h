@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace korva::gui {
+
 // Unit text of a graph unit code: "F2" tons/kN, "F1" kips/kN, "F" lbs/kN, "L2" ft/m,
 // "L1" in/mm, "L" in/m, for units 1 (English) and 2 (SI); units 3 shows the code unchanged.
 std::string GraphUnitText(std::string_view code, int units);
@@ -10,6 +12,4 @@ std::string GraphUnitText(std::string_view code, int units);
 // Axis caption as drawn: the caption, then " (" unit text ")" when the code is not empty.
 std::string GraphAxisCaption(std::string_view caption, std::string_view unitCode, int units);
 
-// Shortest general form with up to `digits` significant digits, no trailing zeros, "."
-// always, exponent form as 1E-5 / 1.5E20 (curve names, chart titles).
-std::string FormatGeneral(double value, int digits = 15);
+} // namespace korva::gui

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace korva::gui {
+
 class TGraphPlot;
 
 // The window that shows one graph. Implemented by the plot window; the window manages its
@@ -18,3 +20,5 @@ class TGraphWindow
 
 // Creates the window for a graph; returns a window that frees itself (or nullptr).
 using TGraphWindowFactory = std::function<TGraphWindow*(TGraphPlot&)>;
+
+} // namespace korva::gui

@@ -1,9 +1,12 @@
 #include "gui/results/Line.h"
+#include "gui/model/NumberText.h"
 
 #include <algorithm>
 
 #include "gui/results/GraphPlot.h"
 #include "gui/results/GraphText.h"
+
+namespace korva::gui {
 
 TLine::TLine(TGraphPlot* owner, double value, int count) : fValue(value), fOwner(owner)
 {
@@ -28,7 +31,9 @@ std::string TLine::GetLineName() const
         const int index = Index();
         if (index >= 0 && index < static_cast<int>(fOwner->fDefLineNames.size()))
             return fOwner->fDefLineNames[static_cast<std::size_t>(index)];
-        return fOwner->CurveName + FormatGeneral(fValue);
+        return fOwner->CurveName + GeneralNumberText(fValue, 15);
     }
-    return "Curve #" + FormatGeneral(fValue);
+    return "Curve #" + GeneralNumberText(fValue, 15);
 }
+
+} // namespace korva::gui

@@ -5,6 +5,8 @@
 
 #include "gui/results/FloatPoint.h"
 
+namespace korva::gui {
+
 class TGraphPlot;
 
 // One curve of a result graph: its points in drawing order, its name and its display flags.
@@ -42,3 +44,5 @@ class TLine
     std::vector<TFloatPoint> fData;
     TGraphPlot* fOwner;
 };
+
+} // namespace korva::gui

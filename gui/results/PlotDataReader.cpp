@@ -1,4 +1,5 @@
 #include "gui/results/PlotDataReader.h"
+#include "gui/model/NumberText.h"
 #include <cmath>
 
 #include <algorithm>
@@ -6,6 +7,8 @@
 #include <string>
 
 #include "gui/results/GraphText.h"
+
+namespace korva::gui {
 
 namespace {
 
@@ -306,14 +309,15 @@ class TPlotFileReader
             TGraphPlot& chart = g.PltChart[static_cast<std::size_t>(c)];
             Resize(chart, diameters, lengths);
             const double movement = r.ReadFloat();
-            chart.Caption = "Design Chart (" + FormatGeneral(movement) +
+            chart.Caption = "Design Chart (" + GeneralNumberText(movement, 15) +
                             (English() ? "-in" : "-m") + " movement)";
             chart.UserCaption = chart.Caption;
             for (int d = 0; d < diameters; ++d) {
                 TLine& line = chart.Lines(d);
                 const double diameter = r.ReadFloat();
-                line.fValueS = English() ? "Dia=" + FormatGeneral(diameter / InchesPerFoot) + " ft"
-                                         : "Dia=" + FormatGeneral(diameter) + " m";
+                line.fValueS =
+                    English() ? "Dia=" + GeneralNumberText(diameter / InchesPerFoot, 15) + " ft"
+                              : "Dia=" + GeneralNumberText(diameter, 15) + " m";
                 for (int p = 0; p < lengths; ++p) {
                     const double length_in = r.ReadFloat();
                     const double capacity_lb = r.ReadFloat();
@@ -334,9 +338,9 @@ class TPlotFileReader
             std::string name;
             if (s.IPENT != 0) {
                 const TLine& skin = g.pltSkin.Lines(k);
-                name = "L =" + FormatGeneral(skin.Data(skin.Count() - 1).y) + UnitWord();
+                name = "L =" + GeneralNumberText(skin.Data(skin.Count() - 1).y, 15) + UnitWord();
             } else {
-                name = "Dia=" + FormatGeneral(s.DSTART + k * step) + UnitWord();
+                name = "Dia=" + GeneralNumberText(s.DSTART + k * step, 15) + UnitWord();
             }
             for (TGraphPlot* graph : g.PerCaseGraphs())
                 graph->Lines(k).fValueS = name;
@@ -396,7 +400,8 @@ class TPlotFileReader
             r.ReadInteger(); // curve number
             r.ReadInteger(); // point count; every curve has 10 points
             const double depth = r.ReadFloat();
-            graph.Lines(c).fValueS = "H=" + FormatGeneral(CurveDepthInUnits(depth)) + UnitWord();
+            graph.Lines(c).fValueS =
+                "H=" + GeneralNumberText(CurveDepthInUnits(depth), 15) + UnitWord();
             ReadTransferPoints(graph.Lines(c));
         }
     }
@@ -410,7 +415,7 @@ class TPlotFileReader
             r.ReadInteger(); // diameter counter
             const double diameter = r.ReadFloat();
             r.ReadInteger(); // point count
-            g.pltQw.Lines(c).fValueS = "Dia=" + FormatGeneral(diameter) + UnitWord();
+            g.pltQw.Lines(c).fValueS = "Dia=" + GeneralNumberText(diameter, 15) + UnitWord();
             ReadTransferPoints(g.pltQw.Lines(c));
         }
     }
@@ -495,3 +500,5 @@ TPlotReadResult ReadPlotData(const std::filesystem::path& fileName,
         return result;
     }
 }
+
+} // namespace korva::gui

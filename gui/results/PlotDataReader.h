@@ -7,6 +7,8 @@
 #include "gui/results/PlotReadSettings.h"
 #include "gui/results/ResultGraphs.h"
 
+namespace korva::gui {
+
 // Outcome of reading a plot data file.
 struct TPlotReadResult
 {
@@ -33,3 +35,5 @@ TPlotReadResult ReadPlotData(const std::filesystem::path& fileName,
 // The same over a reader already holding the file's text.
 TPlotReadResult ReadPlotData(TWordReader& reader, const TPlotReadSettings& settings,
                              TResultGraphs& graphs);
+
+} // namespace korva::gui

@@ -1,14 +1,15 @@
 #include "gui/results/PlotForm.h"
+#include "gui/model/NumberText.h"
 
-#include "gui/results/Caption.h"
-#include "gui/results/ChangeActiveLines.h"
-#include "gui/results/ChangeLineNames.h"
+#include "gui/dialogs/Caption.h"
+#include "gui/dialogs/ChangeActiveLines.h"
+#include "gui/dialogs/ChangeLineNames.h"
+#include "gui/dialogs/PageMargins.h"
+#include "gui/dialogs/SaveAttb.h"
 #include "gui/results/GraphPlot.h"
 #include "gui/results/GraphText.h"
-#include "gui/results/PageMargins.h"
 #include "gui/results/PlotLegend.h"
 #include "gui/results/PlotPainter.h"
-#include "gui/results/SaveAttb.h"
 
 #include <QActionGroup>
 #include <QFileDialog>
@@ -27,6 +28,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace korva::gui {
 
 namespace {
 
@@ -668,8 +671,8 @@ void TPlotForm::CanvasMouseMove(QPoint pos)
     double x = DeviceToDataX(clamped.x(), fLogicBounds, g);
     double y = DeviceToDataY(clamped.y(), fLogicBounds, g, fData->XOnTop);
     setWindowTitle(ToQString(fData->Caption) + QStringLiteral(" X: ") +
-                   ToQString(FormatGeneral(x, 5)) + QStringLiteral(" Y: ") +
-                   ToQString(FormatGeneral(y, 5)));
+                   ToQString(GeneralNumberText(x, 5)) + QStringLiteral(" Y: ") +
+                   ToQString(GeneralNumberText(y, 5)));
     if (fZooming) {
         fMovePoint = clamped;
         fRubberBand->setGeometry(QRect(fZoomOrigin, fMovePoint).normalized());
@@ -692,3 +695,5 @@ void TPlotForm::CanvasMouseRelease(QPoint pos, Qt::MouseButton button)
     double y2 = DeviceToDataY(end.y(), fLogicBounds, g, fData->XOnTop);
     SetLogicBounds(ZoomIn(x1, y1, x2, y2, fMaxLogicBounds, fData->Yreversed));
 }
+
+} // namespace korva::gui

@@ -21,6 +21,8 @@ class QMdiSubWindow;
 class QMenu;
 class QPrinter;
 class QRubberBand;
+namespace korva::gui {
+
 class TGraphPlot;
 class TPlotForm;
 class TPlotLegend;
@@ -153,3 +155,5 @@ class TPlotForm : public QMainWindow, public TGraphWindow
     bool fLegendMoved = false; // dragged by the user: stays where it was put
     std::array<int, 4> fMarginsMils{1000, 1000, 1000, 1000};
 };
+
+} // namespace korva::gui

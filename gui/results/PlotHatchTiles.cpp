@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QTransform>
 
+namespace korva::gui {
+
 namespace {
 
 // Tiles are designed on a 16 x 16 grid; the print tile is drawn four times finer.
@@ -143,3 +145,5 @@ QBrush HatchBrush(int code, THatchResolution resolution, int ppi)
     brush.setTransform(QTransform::fromScale(scale, scale));
     return brush;
 }
+
+} // namespace korva::gui

@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QImage>
 
+namespace korva::gui {
+
 // Fill of a soil-layer band by its hatch code: 1 diagonal lines rising to the right,
 // 2 diagonal lines falling to the right, 3 horizontal-and-vertical cross-hatch, 4 diagonal
 // cross-hatch, 5 horizontal lines, 6 vertical lines, 7 staggered dots, 8 staggered dashes,
@@ -19,3 +21,5 @@ QImage HatchTile(int code, THatchResolution resolution);
 // Brush for a hatch code on a surface of the given pixels per inch (Qt::NoBrush for codes
 // outside 1..12).
 QBrush HatchBrush(int code, THatchResolution resolution, int ppi);
+
+} // namespace korva::gui

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <iterator>
 
+namespace korva::gui {
+
 namespace {
 
 // The strip takes one inch at the right of the graph area, a fifth of an inch apart.
@@ -169,3 +171,5 @@ TPlotLayout PrintLayout(const TDeviceRect& drawing, const TPlotLayoutInput& in)
     PlaceLayerStrip(layout, in);
     return layout;
 }
+
+} // namespace korva::gui

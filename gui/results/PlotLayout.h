@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace korva::gui {
+
 // Device rectangle in pixels (right and bottom are the coordinates of the far edges).
 struct TDeviceRect
 {
@@ -73,3 +75,5 @@ TDeviceRect PlaceLegendBox(const TDeviceRect& graph, int width, int height, int 
 // area, insetX/insetY clear of the frame; left and top come first when it does not fit.
 TDeviceRect KeepBoxInside(const TDeviceRect& graph, int left, int top, int width, int height,
                           int insetX, int insetY);
+
+} // namespace korva::gui

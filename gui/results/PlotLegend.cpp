@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace korva::gui {
+
 TPlotLegend::TPlotLegend(QWidget* parent) : QListWidget(parent)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -114,3 +116,5 @@ bool TPlotLegend::eventFilter(QObject* watched, QEvent* event)
         return QListWidget::eventFilter(watched, event);
     }
 }
+
+} // namespace korva::gui

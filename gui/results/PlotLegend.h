@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace korva::gui {
+
 // The legend box floating over a plot window: one entry per active curve, drawn in the
 // curve's colour on white, with " *" after the (trimmed) name when the curve is visible.
 // Double-clicking an entry asks to toggle its curve; the box can be dragged with the mouse
@@ -39,3 +41,5 @@ class TPlotLegend : public QListWidget
     bool fDragLegend = false;
     QPoint fDragPoint; // grab offset inside the box
 };
+
+} // namespace korva::gui

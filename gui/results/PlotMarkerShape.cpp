@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace korva::gui {
+
 int MarkerShapeNumber(int curveIndex)
 {
     return ((curveIndex % 10) + 10) % 10 + 1;
@@ -27,3 +29,5 @@ std::vector<TMarkerVertex> MarkerVertices(int curveIndex, double px, double py, 
     }
     return vertices;
 }
+
+} // namespace korva::gui

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace korva::gui {
+
 struct TMarkerVertex
 {
     double x = 0.0;
@@ -16,3 +18,5 @@ int MarkerShapeNumber(int curveIndex);
 // y growing downward). A vertex at angle t is (px + rx sin t, py - ry cos t).
 std::vector<TMarkerVertex> MarkerVertices(int curveIndex, double px, double py, double rx,
                                           double ry);
+
+} // namespace korva::gui

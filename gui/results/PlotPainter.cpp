@@ -1,4 +1,5 @@
 #include "gui/results/PlotPainter.h"
+#include "gui/model/NumberText.h"
 
 #include "gui/results/GraphColours.h"
 #include "gui/results/GraphPlot.h"
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+namespace korva::gui {
 
 namespace {
 
@@ -129,7 +132,7 @@ void PaintGrid(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& 
                 p.setPen(gridPen);
                 p.drawLine(px, g.Top, px, g.Bottom);
                 p.setPen(Qt::black);
-                QString label = ToQString(FormatGeneral(x, 4));
+                QString label = ToQString(GeneralNumberText(x, 4));
                 int top = graph.XOnTop ? g.Top - fm.height() - a.PpiY / 32 : g.Bottom + a.PpiY / 16;
                 TextTopCentred(p, label, px, top);
             }
@@ -147,7 +150,7 @@ void PaintGrid(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& 
                 p.setPen(gridPen);
                 p.drawLine(g.Left, py, g.Right, py);
                 p.setPen(Qt::black);
-                QString label = ToQString(FormatGeneral(y, 4));
+                QString label = ToQString(GeneralNumberText(y, 4));
                 TextUpwardCentred(p, label, g.Left - a.PpiX / 32 - fm.height(), py);
             }
             p.setPen(markPen);
@@ -446,3 +449,5 @@ void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawA
     p.drawRect(g.Left, g.Top, g.Width(), g.Height());
     p.restore();
 }
+
+} // namespace korva::gui

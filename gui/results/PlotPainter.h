@@ -10,6 +10,8 @@
 #include <vector>
 
 class QPainter;
+namespace korva::gui {
+
 class TGraphPlot;
 
 // One drawing surface of a plot: the window, a printer page or a bitmap. The same routine
@@ -67,3 +69,5 @@ void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawA
 
 // Text of an axis caption or a curve name as Qt text.
 QString ToQString(const std::string& text);
+
+} // namespace korva::gui

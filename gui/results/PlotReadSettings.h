@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace korva::gui {
+
 // One row of the project's soil layer table as the soil-layer strip needs it.
 struct TPlotSoilLayer
 {
@@ -27,3 +29,5 @@ struct TPlotReadSettings
     int PrintTZCurves = 0;     // additional t-z curves written
     std::vector<TPlotSoilLayer> Layers;
 };
+
+} // namespace korva::gui

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace korva::gui {
+
 namespace {
 
 // Quotients of limits by their step that lie within this of an integer are taken as that
@@ -229,3 +231,5 @@ TLogicBounds ZoomOut(double x, double y, const TLogicBounds& current, const TLog
     b.Bottom = yReversed ? low : high;
     return b;
 }
+
+} // namespace korva::gui

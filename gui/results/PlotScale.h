@@ -2,6 +2,8 @@
 
 #include "gui/results/PlotLayout.h"
 
+namespace korva::gui {
+
 class TGraphPlot;
 
 // Visible window of a plot in data coordinates. Top is the value drawn at the edge where the
@@ -57,3 +59,5 @@ TLogicBounds ZoomIn(double x1, double y1, double x2, double y2, const TLogicBoun
 // the full extent), centred on the click as far as the full extent allows.
 TLogicBounds ZoomOut(double x, double y, const TLogicBounds& current, const TLogicBounds& full,
                      bool yReversed);
+
+} // namespace korva::gui

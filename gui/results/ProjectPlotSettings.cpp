@@ -3,6 +3,8 @@
 #include "gui/model/LayerTables.h"
 #include "gui/model/ProgramData.h"
 
+namespace korva::gui {
+
 TPlotReadSettings PlotReadSettingsOf(const TProgramData& project)
 {
     TPlotReadSettings s;
@@ -25,3 +27,5 @@ TPlotReadSettings PlotReadSettingsOf(const TProgramData& project)
                             static_cast<double>(layers.GetFloatValue(LayerColumn::Depth, row))});
     return s;
 }
+
+} // namespace korva::gui

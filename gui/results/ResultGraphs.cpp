@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace korva::gui {
+
 namespace {
 
 void Label(TGraphPlot& graph, const char* caption, const char* xCaption, const char* xUnits,
@@ -91,3 +93,5 @@ void TResultGraphs::HideAll()
     for (TGraphPlot* graph : All())
         graph->Hide();
 }
+
+} // namespace korva::gui

@@ -5,6 +5,8 @@
 
 #include "gui/results/GraphPlot.h"
 
+namespace korva::gui {
+
 // The fixed set of result graphs of the main window (16 named graphs and 10 design charts), created
 // with their titles, axis captions and unit codes. The plot data reader resizes and refills them;
 // it never recreates them, so choices stored in a graph survive a new run.
@@ -46,3 +48,5 @@ class TResultGraphs
     // Frees every plot window (after a run, for a new project).
     void HideAll();
 };
+
+} // namespace korva::gui

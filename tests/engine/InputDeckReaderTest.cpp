@@ -79,7 +79,7 @@ TEST(InputDeckReader, WorkedExampleFromTheExamplesFolder)
     EXPECT_EQ(d.FST, 2.5f);
     EXPECT_EQ(d.FSB, 3.0f);
     const SoilLayer& sand = d.layers[0];
-    EXPECT_EQ(sand.kindCode(), KindSand);
+    EXPECT_EQ(sand.kindCode(), MaterialKind::Sand);
     EXPECT_EQ(sand.topDepth, 0.0f);
     EXPECT_EQ(sand.bottomDepth, 50.0f);
     EXPECT_EQ(sand.GAMMA.top, 120.0f);
@@ -163,12 +163,12 @@ TEST(InputDeckReader, LayerKindsFillTheirQuantitiesAndKindZeroHasAHeadRecordOnly
     const ReadResult r = readDeck(
         head("1", "1 1 1 1 1 1 0 0 0 0 0", "3 3 0 0 5 1 4000000", "7 10 300 1 1") + layers);
     const auto& L = r.deck.layers;
-    EXPECT_EQ(L[0].kindCode(), KindNone);
+    EXPECT_EQ(L[0].kindCode(), MaterialKind::None);
     EXPECT_EQ(L[0].bottomDepth, 5.0f);
     EXPECT_NE(r.report.find("LAYER NO  1 HAS THE KIND CODE      0.00"), std::string::npos);
     EXPECT_NE(r.runNotes.find("LAYER NO  1 HAS THE KIND CODE"), std::string::npos);
 
-    EXPECT_EQ(L[1].kindCode(), KindClay);
+    EXPECT_EQ(L[1].kindCode(), MaterialKind::Clay);
     EXPECT_EQ(L[1].topDepth, 5.0f);
     EXPECT_EQ(L[1].CU.bottom, 1500.0f);
     EXPECT_EQ(L[1].clayNc.top, 9.0f);
@@ -177,7 +177,7 @@ TEST(InputDeckReader, LayerKindsFillTheirQuantitiesAndKindZeroHasAHeadRecordOnly
     EXPECT_EQ(L[1].phiS, 0.8f);       // the bottom record's factors
     EXPECT_EQ(L[1].phiB, 0.65f);
 
-    EXPECT_EQ(L[2].kindCode(), KindStrongRockCombined);
+    EXPECT_EQ(L[2].kindCode(), MaterialKind::StrongRockSideAndBase);
     EXPECT_EQ(L[2].QUR.bottom, 6000.0f);
     EXPECT_EQ(L[2].QUCON.top, 4000.0f);
     EXPECT_EQ(L[2].DISCT.top, 0.01f);
@@ -185,21 +185,21 @@ TEST(InputDeckReader, LayerKindsFillTheirQuantitiesAndKindZeroHasAHeadRecordOnly
     EXPECT_EQ(L[2].RQD.top, 80.0f);
     EXPECT_EQ(L[2].phiB, 0.45f);
 
-    EXPECT_EQ(L[3].kindCode(), KindWeakRock);
+    EXPECT_EQ(L[3].kindCode(), MaterialKind::WeakRock);
     EXPECT_EQ(L[3].interfaceCondition.bottom, 3.0f);
     EXPECT_EQ(L[3].slump.top, 6.0f);
     EXPECT_EQ(L[3].interfaceFrictionAngle.top, 30.0f);
 
-    EXPECT_EQ(L[4].kindCode(), KindDecomposedRock);
+    EXPECT_EQ(L[4].kindCode(), MaterialKind::DecomposedRock);
     EXPECT_EQ(L[4].poissonRatio.top, 0.3f);
     EXPECT_EQ(L[4].EL.bottom, 60000.0f);
     EXPECT_EQ(L[4].BLOWS.bottom, 45.0f);
 
-    EXPECT_EQ(L[5].kindCode(), KindGravel);
+    EXPECT_EQ(L[5].kindCode(), MaterialKind::Gravel);
     EXPECT_EQ(L[5].beta.bottom, 0.9f);
 
     // Interface angles 0 at the top and 30 at the bottom are kept; method 3 stores m.
-    EXPECT_EQ(L[6].kindCode(), KindSand);
+    EXPECT_EQ(L[6].kindCode(), MaterialKind::Sand);
     EXPECT_EQ(L[6].interfaceAngle.top, 0.0f);
     EXPECT_EQ(L[6].interfaceAngle.bottom, 30.0f);
     EXPECT_EQ(L[6].m.bottom, 0.9f);

@@ -18,6 +18,7 @@
 #include "gui/results/PlotDataReader.h"
 
 using namespace korva;
+using namespace korva::gui;
 
 namespace {
 

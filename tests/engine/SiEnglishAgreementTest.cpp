@@ -25,6 +25,7 @@
 #include "gui/model/ProgramData.h"
 
 using namespace korva;
+using namespace korva::gui;
 
 namespace {
 

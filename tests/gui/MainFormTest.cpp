@@ -2,7 +2,6 @@
 // menu rules, the text editor and a run through the engine library of this build.
 #include "ScriptedPrompt.h"
 #include "gui/main/Main.h"
-#include "gui/main/ProgramDataDocument.h"
 #include "gui/model/LayerTables.h"
 #include "gui/model/ProgramData.h"
 
@@ -23,8 +22,14 @@ using namespace korva::gui;
 class CountingDataWindow : public QWidget, public EditingWindow
 {
   public:
-    int stores = 0;
-    void StoreEdits() override { ++stores; }
+    // Counted outside the window: closing the child windows deletes it.
+    int* stores = nullptr;
+    bool StoreEdits() override
+    {
+        ++*stores;
+        return true;
+    }
+    void ShowProjectValues() override {}
 };
 
 class MainFormTest : public QObject
@@ -38,7 +43,7 @@ class MainFormTest : public QObject
     std::unique_ptr<TMainForm> fForm;
 
     TMainForm& Form() { return *fForm; }
-    TProgramData& Data() { return static_cast<ProgramDataDocument&>(Form().Project()).Data(); }
+    TProgramData& Data() { return Form().Project(); }
     QString Work(const QString& name) const { return QDir(fWork->path()).filePath(name); }
     // Copies an example project into the work folder.
     QString Example(const QString& name)
@@ -61,7 +66,7 @@ class MainFormTest : public QObject
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(path));
     }
-    QString FileName() { return QString::fromStdString(Form().Project().FileName()); }
+    QString FileName() { return QString::fromStdString(Form().Project().FileName); }
 
     // The user's own ways in: the window shown and active, its shortcuts and tool buttons.
     void ShowActive()
@@ -97,8 +102,7 @@ class MainFormTest : public QObject
         fWork = std::make_unique<QTemporaryDir>();
         auto prompt = std::make_unique<ScriptedPrompt>();
         fPrompt = prompt.get();
-        fForm =
-            std::make_unique<TMainForm>(std::make_unique<ProgramDataStore>(), std::move(prompt));
+        fForm = std::make_unique<TMainForm>(std::move(prompt));
         Form().SetEngineLibraryPath(KORVA_ENGINE_LIBRARY);
         Form().PrevFile().Clear();
     }
@@ -270,8 +274,7 @@ class MainFormTest : public QObject
         fForm.reset();
         auto prompt = std::make_unique<ScriptedPrompt>();
         fPrompt = prompt.get();
-        fForm =
-            std::make_unique<TMainForm>(std::make_unique<ProgramDataStore>(), std::move(prompt));
+        fForm = std::make_unique<TMainForm>(std::move(prompt));
         Form().StartUp({damaged});
         QCOMPARE(FileName(), QString("NewKorva.kv8d"));
         ShowActive();
@@ -350,7 +353,7 @@ class MainFormTest : public QObject
         fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Cancel);
         Form().FileNewClick();
         QCOMPARE(fPrompt->askCount, 1);
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), project);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), project);
         QVERIFY(Form().ShowOutput && Enabled("SpeedCombined"));
 
         // Yes saves the project (File > Save), then goes on.
@@ -358,7 +361,7 @@ class MainFormTest : public QObject
         Data().Title = "Saved by the question";
         fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Yes);
         Form().FileNewClick();
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), QString("NewKorva.kv8d"));
         QFile saved(project);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readLine().trimmed(), QByteArray("Saved by the question"));
@@ -368,7 +371,7 @@ class MainFormTest : public QObject
         Form().SetDataChanged(true);
         fPrompt->saveAnswers.enqueue(UserPrompt::Answer::No);
         Form().FileNewClick();
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), QString("NewKorva.kv8d"));
         QVERIFY(!Form().GetDataChanged());
 
         // Yes on a never-saved project whose Save As is cancelled stops the command.
@@ -376,7 +379,7 @@ class MainFormTest : public QObject
         fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Yes);
         fPrompt->openFileNames.enqueue(project);
         Form().FileOpenClick();
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), QString("NewKorva.kv8d"));
         QVERIFY(fPrompt->openFileNames.size() == 1); // the open dialog never came up
     }
 
@@ -405,7 +408,7 @@ class MainFormTest : public QObject
         Form().SetDataChanged(true);
         fPrompt->saveAnswers.enqueue(UserPrompt::Answer::Yes);
         Form().FileNewClick();
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), old);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), old);
         QVERIFY(Form().GetDataChanged());
     }
 
@@ -429,7 +432,7 @@ class MainFormTest : public QObject
 
         // Choosing an entry opens it and moves it to the head.
         Form().RecentFileClick(2);
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), first);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), first);
         QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), first);
     }
 
@@ -440,9 +443,9 @@ class MainFormTest : public QObject
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.close();
         Form().OpenDroppedFile(Work("notes.txt"));
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), QString("NewKorva.kv8d"));
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), QString("NewKorva.kv8d"));
         Form().OpenDroppedFile(project);
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), project);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), project);
         QCOMPARE(Form().CurDir(), fWork->path());
     }
 
@@ -462,13 +465,13 @@ class MainFormTest : public QObject
         QCOMPARE(Form().Project().Units(), 2);
         QVERIFY(Form().GetDataChanged());
         Form().Command("MethodLRFD")->trigger();
-        QCOMPARE(Form().Project().NLRFD(), 1);
+        QCOMPARE(Form().Project().NLRFD, 1);
         Form().UpdateDataMenu();
         QVERIFY(Form().Command("MethodLRFD")->isChecked());
         QVERIFY(!Form().Command("MethodASD")->isChecked());
         QVERIFY(!Enabled("DataSafety"));
         Form().Command("SpecifyLength")->trigger();
-        QCOMPARE(Form().Project().ComputationMethod(), 2);
+        QCOMPARE(Form().Project().METHOD, 2);
     }
 
     void designChartItemsFollowTheSettlements()
@@ -521,8 +524,7 @@ class MainFormTest : public QObject
         Form().SetWordProcessor("my-editor --new-window");
         Form().OpenFile(project, 1);
         fForm.reset();
-        fForm = std::make_unique<TMainForm>(std::make_unique<ProgramDataStore>(),
-                                            std::make_unique<ScriptedPrompt>());
+        fForm = std::make_unique<TMainForm>(std::make_unique<ScriptedPrompt>());
         Form().StartUp({});
         QCOMPARE(Form().WordProcessor(), QString("my-editor --new-window"));
         QCOMPARE(QString::fromStdString(Form().PrevFile().Entry(0)), project);
@@ -573,12 +575,14 @@ class MainFormTest : public QObject
 
     void dataWindowsExistOnceAndStoreTheirEdits()
     {
-        QVERIFY(!Enabled("DataTitle")); // no window registered: the command is not offered
-        CountingDataWindow* created = nullptr;
+        // Outlives the test function: the windows made here are closed in cleanup().
+        static int stores = 0;
+        stores = 0;
         int creations = 0;
-        Form().RegisterChildWindow(ChildWindowKind::Title, [&](TMainForm&) {
+        Form().RegisterChildWindow(ChildWindowKind::Title, [&](const TChildWindowContext&) {
             ++creations;
-            created = new CountingDataWindow;
+            auto* created = new CountingDataWindow;
+            created->stores = &stores;
             created->setWindowTitle("Title");
             return created;
         });
@@ -592,7 +596,7 @@ class MainFormTest : public QObject
         // The tool button lets the data window store its edits before saving; the cancelled
         // Save As then closes the child windows (which stores them once more).
         Form().Command("SpeedSave")->trigger();
-        QVERIFY(created->stores >= 1);
+        QVERIFY(stores >= 1);
 
         Form().CloseChildWindows();
         QTRY_VERIFY(!Form().ChildWindowExists(ChildWindowKind::Title));
@@ -612,7 +616,7 @@ class MainFormTest : public QObject
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&Form(), &drop);
-        QCOMPARE(QString::fromStdString(Form().Project().FileName()), project);
+        QCOMPARE(QString::fromStdString(Form().Project().FileName), project);
         QCOMPARE(Form().windowTitle(), QString("KORVA 2017.8.10 - ClaySite.kv8d"));
     }
 
@@ -620,7 +624,7 @@ class MainFormTest : public QObject
     {
         Form().OpenFile(Example("Example.kv8d"), 1);
         // A project whose folder vanished cannot be saved: the failure is shown, not fatal.
-        Form().Project().SetFileName(Work("gone/Example.kv8d").toStdString());
+        Form().Project().FileName = Work("gone/Example.kv8d").toStdString();
         Form().Command("FileSave")->trigger();
         QCOMPARE(fPrompt->errors.size(), 1);
     }

@@ -2,14 +2,14 @@
 // The pictures of every kind of plot are written to <build>/plots for inspection.
 
 #include "gui/results/PlotForm.h"
-#include "gui/results/Caption.h"
-#include "gui/results/ChangeActiveLines.h"
-#include "gui/results/ChangeLineNames.h"
+#include "gui/dialogs/Caption.h"
+#include "gui/dialogs/ChangeActiveLines.h"
+#include "gui/dialogs/ChangeLineNames.h"
+#include "gui/dialogs/SaveAttb.h"
 #include "gui/results/GraphPlot.h"
 #include "gui/results/PlotHatchTiles.h"
 #include "gui/results/PlotLegend.h"
 #include "gui/results/PlotPainter.h"
-#include "gui/results/SaveAttb.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +25,8 @@
 
 #include <cmath>
 #include <memory>
+
+using namespace korva::gui;
 
 namespace {
 

@@ -3,7 +3,6 @@
 // looking at the pictures: axes, labels, legend, hatches, nothing clipped.
 #include "ScriptedPrompt.h"
 #include "gui/main/Main.h"
-#include "gui/main/ProgramDataDocument.h"
 #include "gui/results/PlotForm.h"
 
 #include <QDir>
@@ -46,7 +45,7 @@ class ResultSnapshotsTest : public QObject
 
         auto prompt = std::make_unique<ScriptedPrompt>();
         ScriptedPrompt& answers = *prompt;
-        TMainForm form(std::make_unique<ProgramDataStore>(), std::move(prompt));
+        TMainForm form(std::move(prompt));
         form.SetEngineLibraryPath(KORVA_ENGINE_LIBRARY);
         form.resize(1280, 900);
         form.show();

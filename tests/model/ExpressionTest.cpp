@@ -1,13 +1,13 @@
-#include "gui/controls/ExpressionError.h"
+#include "gui/controls/ControlError.h"
 #include "gui/controls/ExpressionEvaluator.h"
-#include "gui/controls/ExpressionNumberText.h"
+#include "gui/model/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-namespace korva {
+namespace korva::gui {
 namespace {
 
 struct ValueCase
@@ -110,8 +110,8 @@ TEST(ExpressionEvaluator, LocaleDecimalSeparator)
 {
     ExpectValue({"1,5*2", 3}, ',');
     ExpectValue({"(1/4)*2", 0.5L}, ',');
-    EXPECT_THROW(EvaluateExpression("1.5", ','), ExpressionError);
-    EXPECT_THROW(EvaluateExpression("1,5", '.'), ExpressionError);
+    EXPECT_THROW(EvaluateExpression("1.5", ','), EControlError);
+    EXPECT_THROW(EvaluateExpression("1,5", '.'), EControlError);
 }
 
 struct ErrorCase
@@ -168,7 +168,7 @@ TEST(ExpressionEvaluator, ErrorMessages)
         try {
             EvaluateExpression(c.text);
             ADD_FAILURE() << "no error for " << c.text;
-        } catch (const ExpressionError& error) {
+        } catch (const EControlError& error) {
             EXPECT_EQ(error.what(), prefix + c.message);
             EXPECT_EQ(error.Reason(), c.message);
         }
@@ -188,7 +188,7 @@ TEST(ExpressionEvaluator, LongInputsDoNotExhaustTheStack)
     EXPECT_EQ(EvaluateExpression(nested), 1.0L);
 }
 
-TEST(ExpressionNumberText, GeneralFormat)
+TEST(NumberText, GeneralFormatOfEntryFields)
 {
     struct Case
     {
@@ -212,9 +212,9 @@ TEST(ExpressionNumberText, GeneralFormat)
         {4.78802589L, 7, "4.788026"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FormatGeneral(c.value, c.digits), c.text) << static_cast<double>(c.value);
-    EXPECT_EQ(FormatGeneral(2.5L, 8, ','), "2,5");
+        EXPECT_EQ(GeneralNumberText(c.value, c.digits), c.text) << static_cast<double>(c.value);
+    EXPECT_EQ(GeneralNumberText(2.5L, 8, ','), "2,5");
 }
 
 } // namespace
-} // namespace korva
+} // namespace korva::gui

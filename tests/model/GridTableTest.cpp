@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace korva::gui;
+
 namespace {
 
 std::string ErrorOf(auto&& action)
 {
     try {
         action();
-    } catch (const EGridTableError& e) {
+    } catch (const EControlError& e) {
         return e.what();
     }
     return "(no error)";

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using namespace korva::gui;
+
 namespace {
 
 TEST(NumberText, GeneralFormatWithEightSignificantDigits)

@@ -4,6 +4,8 @@
 
 #include "gui/model/LayerTables.h"
 
+using namespace korva::gui;
+
 namespace {
 
 TEST(ProgramData, NewProjectDefaults)
@@ -148,6 +150,55 @@ TEST(ProgramData, ChangedFlagCoversScalarsAndTables)
     EXPECT_FALSE(project->GetDataChanged());
     project->TblTZDepth().SetFloatValue(0, 0, 5);
     EXPECT_TRUE(project->GetDataChanged());
+}
+
+// Menus and windows store through the edits: the project is marked changed only when a value
+// really changes.
+TEST(ProgramData, EditsStoreOnlyWhatDiffersAndMarkTheProjectChanged)
+{
+    auto project = TProgramData::Create();
+    TProgramData& p = *project;
+    EXPECT_FALSE(p.Store(p.Title, std::string("New Pile")));
+    EXPECT_FALSE(p.Store(p.NLRFD, 2));
+    EXPECT_FALSE(p.ChangeUnits(1));
+    EXPECT_FALSE(p.ChangeUnits(0)); // counts as English
+    EXPECT_FALSE(p.GetDataChanged());
+
+    EXPECT_TRUE(p.Store(p.DSTART, 3));
+    EXPECT_EQ(p.DSTART, 3.0L);
+    EXPECT_TRUE(p.GetDataChanged());
+    p.SetDataChanged(false);
+    EXPECT_TRUE(p.ChangeUnits(7)); // counts as SI
+    EXPECT_EQ(p.Units(), 2);
+    EXPECT_NEAR(static_cast<double>(p.DSTART), 0.9144, 1e-9);
+    EXPECT_TRUE(p.GetDataChanged());
+}
+
+TEST(ProgramData, ShaftLengthDesignLoadAndLoadingRules)
+{
+    auto project = TProgramData::Create();
+    TProgramData& p = *project;
+    p.PD = 30;
+    // A positive design load zeroes the shaft length, a zero one leaves it.
+    EXPECT_FALSE(p.StoreDesignLoad(0));
+    EXPECT_EQ(p.PD, 30.0L);
+    EXPECT_TRUE(p.StoreDesignLoad(100));
+    EXPECT_EQ(p.LPD, 100.0L);
+    EXPECT_EQ(p.PD, 0.0L);
+    EXPECT_TRUE(p.StoreShaftLength(40));
+    EXPECT_EQ(p.PD, 40.0L);
+    EXPECT_EQ(p.LPD, 0.0L);
+
+    // Uplift keeps its reduction factor; compression has none.
+    EXPECT_TRUE(p.StoreLoading(2, 0.7L));
+    EXPECT_EQ(p.KCYCL, 2);
+    EXPECT_EQ(p.RCYCL, 0.7L);
+    EXPECT_TRUE(p.StoreLoading(1, 0.7L));
+    EXPECT_EQ(p.KCYCL, 1);
+    EXPECT_EQ(p.RCYCL, 1.0L);
+    p.SetDataChanged(false);
+    EXPECT_FALSE(p.StoreLoading(1, 0.5L));
+    EXPECT_FALSE(p.GetDataChanged());
 }
 
 } // namespace

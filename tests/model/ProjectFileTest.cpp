@@ -1,16 +1,19 @@
 #include "gui/model/ProjectFile.h"
+#include "gui/model/InOutError.h"
 
+#include "gui/model/InOutError.h"
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
-#include <system_error>
 #include <unistd.h>
 
 #include "gui/model/LayerTables.h"
 #include "gui/model/ProgramData.h"
+
+using namespace korva::gui;
 
 namespace fs = std::filesystem;
 
@@ -611,7 +614,7 @@ TEST_F(ProjectFileTest, FailedSaveLeavesThePreviousFileIntact)
         tiny.rlim_cur = 16;
         auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &tiny);
-        EXPECT_THROW(project->Save(), std::system_error);
+        EXPECT_THROW(project->Save(), EInOutError);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
     }
@@ -622,7 +625,7 @@ TEST_F(ProjectFileTest, FailedSaveLeavesThePreviousFileIntact)
     // A folder without write permission (meaningful only without administrator rights).
     if (::geteuid() != 0) {
         fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
-        EXPECT_THROW(project->Save(), std::system_error);
+        EXPECT_THROW(project->Save(), EInOutError);
         fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
         EXPECT_EQ(ReadBytes(target), previous);
         EXPECT_TRUE(project->GetDataChanged());
@@ -630,14 +633,14 @@ TEST_F(ProjectFileTest, FailedSaveLeavesThePreviousFileIntact)
 
     // A folder that does not exist.
     project->FileName = (folder / "no-such-folder" / "x.kv8d").string();
-    EXPECT_THROW(project->Save(), std::system_error);
+    EXPECT_THROW(project->Save(), EInOutError);
 
     // A value that is not a number is refused before anything is written.
     project->FileName = target.string();
     // So is one too large to be read back (1E400).
     for (const long double bad : {std::numeric_limits<long double>::quiet_NaN(), 1E400L}) {
         project->WTD = bad;
-        EXPECT_THROW(project->Save(), std::invalid_argument);
+        EXPECT_THROW(project->Save(), EInOutError);
         EXPECT_EQ(ReadBytes(target), previous);
     }
 

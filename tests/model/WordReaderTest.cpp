@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using namespace korva::gui;
+
 namespace {
 
 std::string ErrorOf(auto&& action)

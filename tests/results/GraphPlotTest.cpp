@@ -1,9 +1,12 @@
 #include "gui/results/GraphPlot.h"
+#include "gui/model/NumberText.h"
 #include "gui/results/GraphColours.h"
 #include "gui/results/GraphText.h"
 #include "gui/results/ResultGraphs.h"
 
 #include <gtest/gtest.h>
+
+using namespace korva::gui;
 
 namespace {
 
@@ -79,14 +82,14 @@ TEST(GraphPlot, UnitTextsByUnitSystem)
 
 TEST(GraphPlot, GeneralNumberForm)
 {
-    EXPECT_EQ(FormatGeneral(1.2), "1.2");
-    EXPECT_EQ(FormatGeneral(1.2 + 0.152), "1.352");
-    EXPECT_EQ(FormatGeneral(3.0), "3");
-    EXPECT_EQ(FormatGeneral(0.0), "0");
-    EXPECT_EQ(FormatGeneral(-0.25), "-0.25");
-    EXPECT_EQ(FormatGeneral(1e-5), "0.00001"); // fixed notation down to 0.00001
-    EXPECT_EQ(FormatGeneral(5e-6), "5E-6");
-    EXPECT_EQ(FormatGeneral(1.5e20), "1.5E20");
+    EXPECT_EQ(GeneralNumberText(1.2, 15), "1.2");
+    EXPECT_EQ(GeneralNumberText(1.2 + 0.152, 15), "1.352");
+    EXPECT_EQ(GeneralNumberText(3.0, 15), "3");
+    EXPECT_EQ(GeneralNumberText(0.0, 15), "0");
+    EXPECT_EQ(GeneralNumberText(-0.25, 15), "-0.25");
+    EXPECT_EQ(GeneralNumberText(1e-5, 15), "0.00001"); // fixed notation down to 0.00001
+    EXPECT_EQ(GeneralNumberText(5e-6, 15), "5E-6");
+    EXPECT_EQ(GeneralNumberText(1.5e20, 15), "1.5E20");
 }
 
 TEST(ResultGraphs, EveryListedGraphWithItsCaptions)

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+using namespace korva::gui;
+
 namespace {
 
 const std::filesystem::path DataFolder = std::filesystem::path(KORVA_TEST_DATA) / "results";

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace korva::gui;
+
 namespace {
 
 // A graph with one curve through the given (x, y) points.

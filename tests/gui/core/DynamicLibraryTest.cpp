@@ -40,7 +40,7 @@ TEST(DynamicLibraryTest, MissingFileLeavesLibraryClosedAndLookupRaisesNotOpen)
     try {
         library.FindProcedure("IKORVA");
         FAIL() << "no exception";
-    } catch (const EDLLNotOpenError& error) {
+    } catch (const ERunError& error) {
         EXPECT_STREQ(error.what(), "Library is not open");
     }
 }
@@ -53,16 +53,15 @@ TEST(DynamicLibraryTest, FileThatIsNotALibraryRaisesInitError)
     try {
         library.OpenFile(path.string());
         FAIL() << "no exception";
-    } catch (const EInitError& error) {
+    } catch (const ERunError& error) {
         EXPECT_STREQ(error.what(), "Library failed to properly initialize");
     }
     EXPECT_FALSE(library.IsOpen());
     std::filesystem::remove(path);
 }
 
-TEST(DynamicLibraryTest, ErrorMessagesOfTheFamily)
+TEST(DynamicLibraryTest, ErrorMessagesOfTheLoader)
 {
-    EXPECT_STREQ(EFileNotFoundError().what(), "Library could not be located");
-    const EDLLError& base = EInitError();
-    EXPECT_STREQ(base.what(), "Library failed to properly initialize");
+    EXPECT_STREQ(ERunError::DependencyMissing, "Library could not be located");
+    EXPECT_STREQ(ERunError::InitFailed, "Library failed to properly initialize");
 }

@@ -1,3 +1,4 @@
+#include "gui/main/RunError.h"
 #include "gui/main/RunFiles.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ TEST(NamesAndScratchFilesTest, NamesFileListsTheRunFilesInEngineOrder)
 TEST(NamesAndScratchFilesTest, NamesFileInMissingFolderThrows)
 {
     EXPECT_THROW(WriteNamesFile("/nonexistent-korva-folder", "/nonexistent-korva-folder/a.kv8d"),
-                 std::runtime_error);
+                 ERunError);
 }
 
 TEST(NamesAndScratchFilesTest, ScratchFilesAreRemovedResultsKept)
