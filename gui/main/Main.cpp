@@ -20,6 +20,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -894,8 +895,18 @@ void TMainForm::ShowChildWindow(ChildWindowKind kind)
         QWidget* widget = factory->second(ChildContext());
         if (widget == nullptr)
             return;
-        QMdiSubWindow* window = fMdiArea->addSubWindow(widget);
+        // Data windows have a fixed border and only a close box.
+        const bool editing = dynamic_cast<EditingWindow*>(widget) != nullptr;
+        QMdiSubWindow* window = fMdiArea->addSubWindow(
+            widget, editing ? Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint
+                            : Qt::WindowFlags());
         window->setAttribute(Qt::WA_DeleteOnClose);
+        if (editing && widget->layout() != nullptr) {
+            widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
+            window->adjustSize();
+            window->setFixedSize(window->sizeHint());
+        }
         fChildWindows[kind] = window;
     }
     QMdiSubWindow* window = fChildWindows[kind];

@@ -1,10 +1,10 @@
 #pragma once
+#include "gui/model/ProgramTitle.h"
+
 #include <string>
 
 namespace korva::gui {
 
-// Title of the application: the title of its message boxes.
-inline constexpr const char* ApplicationTitle = "Korva 2017";
 // Version text of the desktop program: written into the names file and shown in the caption.
 inline constexpr const char* ProgramVersion = "2017.8.10";
 // File name a new project carries until it is first saved.
