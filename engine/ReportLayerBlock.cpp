@@ -231,7 +231,8 @@ std::vector<std::string> layerBlockLines(const SoilLayer& layer, int layerNumber
 {
     Lines l;
     const MaterialKind kind = layer.kindCode();
-    const bool rockIndent = kind >= MaterialKind::StrongRockSideOrBase && kind <= MaterialKind::Gravel;
+    const bool rockIndent =
+        kind >= MaterialKind::StrongRockSideOrBase && kind <= MaterialKind::Gravel;
     l.add(blanks(rockIndent ? 4 : 5) + "LAYER NO" + formatI(layerNumber, 3) + kindText(kind));
     l.empty();
     if (kind == MaterialKind::None)
@@ -271,7 +272,8 @@ std::vector<std::string> layerBlockLines(const SoilLayer& layer, int layerNumber
         l.value("LRFD RESISTANCE FACTOR (TIP RESISTANCE)", layer.phiB, SoilLabelWidth);
         l.empty(2);
     }
-    if ((kind == MaterialKind::Clay || kind == MaterialKind::ClayShale) && clayStrengthMayBeTooHigh(layer)) {
+    if ((kind == MaterialKind::Clay || kind == MaterialKind::ClayShale) &&
+        clayStrengthMayBeTooHigh(layer)) {
         for (std::string_view line : methods::kClayStrengthTooHighLines)
             l.text(line);
         l.empty();

@@ -6,7 +6,6 @@
 #include "gui/controls/UnitCodes.h"
 #include "gui/model/NumberText.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -40,8 +39,7 @@ QWidget* OwningWindow(QWidget* widget)
 
 } // namespace
 
-TDataEdit::TDataEdit(QWidget* parent)
-    : QLineEdit(parent), fMinVal(-LDBL_MAX), fMaxVal(LDBL_MAX)
+TDataEdit::TDataEdit(QWidget* parent) : QLineEdit(parent), fMinVal(-LDBL_MAX), fMaxVal(LDBL_MAX)
 {
     setText("0");
 }
@@ -115,8 +113,8 @@ void TDataEdit::SetIntegerOnly(bool integerOnly)
 void TDataEdit::SetMinVal(long double value)
 {
     if (fIntegerOnly)
-        value = std::clamp(value, static_cast<long double>(INT_MIN),
-                           static_cast<long double>(INT_MAX));
+        value =
+            std::clamp(value, static_cast<long double>(INT_MIN), static_cast<long double>(INT_MAX));
     fMinVal = value > fMaxVal ? fMaxVal : value;
     try {
         if (GetNumber() < fMinVal)
@@ -129,8 +127,8 @@ void TDataEdit::SetMinVal(long double value)
 void TDataEdit::SetMaxVal(long double value)
 {
     if (fIntegerOnly)
-        value = std::clamp(value, static_cast<long double>(INT_MIN),
-                           static_cast<long double>(INT_MAX));
+        value =
+            std::clamp(value, static_cast<long double>(INT_MIN), static_cast<long double>(INT_MAX));
     fMaxVal = value < fMinVal ? fMinVal : value;
     try {
         if (GetNumber() > fMaxVal)
@@ -181,7 +179,8 @@ bool TDataEdit::CloseQuery()
     try {
         value = GetNumber();
     } catch (const EControlError& error) {
-        Refuse(fIntegerOnly ? "Entry must be a valid integer." : QString::fromStdString(error.what()));
+        Refuse(fIntegerOnly ? "Entry must be a valid integer."
+                            : QString::fromStdString(error.what()));
         return false;
     }
     if (fIntegerOnly && std::trunc(value) != value) {
@@ -232,8 +231,10 @@ void TDataEdit::CheckAfterFocusMoved()
 {
     if (hasFocus() || !isVisible())
         return;
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || OwningWindow(focus) != OwningWindow(this))
+    // The control that has the focus inside this field's top-level window: a message box or
+    // another program taking the focus leaves it at this field.
+    QWidget* focus = window()->focusWidget();
+    if (focus == nullptr || focus == this || OwningWindow(focus) != OwningWindow(this))
         return;
     CloseQuery();
 }

@@ -1,9 +1,7 @@
 #pragma once
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
-
-
 
 namespace korva::gui {
 

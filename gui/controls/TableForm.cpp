@@ -207,8 +207,8 @@ void TTableForm::BuildGrid()
     for (std::size_t i = 0; i < fColumns.size(); ++i)
         for (int line = 0; line < fHeadingRows; ++line)
             fGrid->setItem(line, static_cast<int>(i) + 1,
-                           FixedItem(QString::fromStdString(fTable.HeadingText(
-                               fColumns[i], static_cast<std::size_t>(line)))));
+                           FixedItem(QString::fromStdString(
+                               fTable.HeadingText(fColumns[i], static_cast<std::size_t>(line)))));
     for (int row = 0; row < fTable.RowCount(); ++row)
         fGrid->setItem(GridRow(row), 0, FixedItem(QString::number(row + 1)));
     FillCells();
@@ -269,9 +269,8 @@ void TTableForm::FitToRows()
     fGrid->resizeColumnsToContents();
     // The first column is as wide as the top-left text and two blanks, at least a third of an
     // inch.
-    const int first = fGrid->fontMetrics().horizontalAdvance(
-                          QString::fromStdString(fTable.TopLeft) + "  ") +
-                      8;
+    const int first =
+        fGrid->fontMetrics().horizontalAdvance(QString::fromStdString(fTable.TopLeft) + "  ") + 8;
     fGrid->setColumnWidth(0, std::max(first, logicalDpiX() / 3));
     for (int c = 1; c < fGrid->columnCount(); ++c) {
         int width = std::max(fGrid->columnWidth(c), 80);

@@ -21,8 +21,7 @@ TDataWindow::TDataWindow(const TChildWindowContext& context, const QString& capt
 }
 
 TDataEdit* TDataWindow::AddField(QGridLayout* grid, int row, const QString& caption,
-                                 const QString& unitCode, const char* limitsOf,
-                                 const QString& hint)
+                                 const QString& unitCode, const char* limitsOf, const QString& hint)
 {
     auto* label = new QLabel(this);
     auto* field = new TDataEdit(this);

@@ -132,8 +132,7 @@ void TfrmDesignChart::LoadValues()
     fLengths.Minimum->SetNumber(p.PDMIN);
     fLengths.Increment->SetNumber(p.PDINCR);
     fDIAMINCR->SetNumber(p.DIAMINCR);
-    fGrid->setHorizontalHeaderLabels(
-        {"N", p.Units() == 2 ? "Settlement (m)" : "Settlement (in)"});
+    fGrid->setHorizontalHeaderLabels({"N", p.Units() == 2 ? "Settlement (m)" : "Settlement (in)"});
 
     // Every point row starts at 1; the rows in use show the project's settlements.
     const int points = std::clamp(p.NPOINTPD, 0, MaxPoints);

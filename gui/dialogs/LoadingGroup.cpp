@@ -23,7 +23,8 @@ TLoadingGroup::TLoadingGroup(TDataWindow& window, QGridLayout* grid, int row,
     buttons->addWidget(fCompression);
     buttons->addWidget(fUplift);
     grid->addWidget(this, row, 0, 1, 2);
-    fReduction = window.AddField(grid, row + 1, "&Reduction factor for uplift loading", "", "RCYCL");
+    fReduction =
+        window.AddField(grid, row + 1, "&Reduction factor for uplift loading", "", "RCYCL");
     connect(fCompression, &QRadioButton::toggled, this, [this] { UpdateEnabling(); });
 }
 

@@ -48,9 +48,8 @@ TfrmOptions::TfrmOptions(const TChildWindowContext& context)
     fUseElevation->setObjectName("UseElevation");
     plotGrid->addWidget(fUseElevation, 0, 0, 1, 2);
     fValElevation = AddField(plotGrid, 1, "Elevation for Top of Shaft", "L2", "ValElevation");
-    plotGrid->addWidget(new QLabel("Note: Labels will be updated after analysis is completed.",
-                                   plot),
-                        2, 0, 1, 2);
+    plotGrid->addWidget(
+        new QLabel("Note: Labels will be updated after analysis is completed.", plot), 2, 0, 1, 2);
     layout->addWidget(plot);
 
     auto* editor = new QGroupBox("Text Editor Options", this);

@@ -41,8 +41,8 @@ TfrmPileProperties::TfrmPileProperties(const TChildWindowContext& context)
     fBELANGL = AddField(grid, 3, "&Angle of Bell with Respect to Vertical,  Ang  (deg)", "",
                         "BELANGL", "Usual value for belled shafts is 45 degrees");
     grid->addWidget(Note("(Enter 0 for straight shaft)"), 3, 2);
-    fTOPLENG = AddField(grid, 4, "Length of &Upper Exclusion Zone without Skin Friction, Lue",
-                        "L2", "TOPLENG");
+    fTOPLENG = AddField(grid, 4, "Length of &Upper Exclusion Zone without Skin Friction, Lue", "L2",
+                        "TOPLENG");
     fBS = AddField(grid, 5, "Lenght of Bottom Portion of Shaft without Skin Friction, Lle", "L2",
                    "BS", "From top of bell for belled shafts or from base for straight shafts");
     fEPILE = AddField(grid, 6, "&Modulus of Elasticity of Drilled Shaft ", "F/L²", "EPILE");
