@@ -588,19 +588,7 @@ void TPlotForm::PrintOn(QPrinter& printer) const
     // The surface's font: the window's font size in points at the printer's resolution.
     const int base =
         static_cast<int>(std::lround(fCanvas->font().pointSizeF() * ppi / kPointsPerInch));
-    const int h = GraphTextHeight(base, fData->SizeFont);
-    TPlotLayout layout = PrintLayout(drawing, LayoutInputFor(*fData, h, ppi, ppi));
-    TDrawArea area;
-    area.Rect = drawing;
-    area.GraphArea = layout.Graph;
-    area.LayersArea = layout.Layers;
-    area.PpiX = ppi;
-    area.PpiY = ppi;
-    area.Canvas = &painter;
-    area.BaseTextHeight = base;
-    area.PrintLegend = true;
-    area.MessedUp = false;
-    PaintPlot(*fData, fLogicBounds, area, LegendAnchor());
+    PaintPlotOnPage(*fData, fLogicBounds, painter, drawing, ppi, base, LegendAnchor());
     painter.end();
 }
 

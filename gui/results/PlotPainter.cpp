@@ -450,4 +450,23 @@ void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawA
     p.restore();
 }
 
+void PaintPlotOnPage(const TGraphPlot& graph, const TLogicBounds& bounds, QPainter& painter,
+                     const TDeviceRect& drawing, int ppi, int baseTextHeight,
+                     const TLegendAnchor& legend)
+{
+    const int h = GraphTextHeight(baseTextHeight, graph.SizeFont);
+    const TPlotLayout layout = PrintLayout(drawing, LayoutInputFor(graph, h, ppi, ppi));
+    TDrawArea area;
+    area.Rect = drawing;
+    area.GraphArea = layout.Graph;
+    area.LayersArea = layout.Layers;
+    area.PpiX = ppi;
+    area.PpiY = ppi;
+    area.Canvas = &painter;
+    area.BaseTextHeight = baseTextHeight;
+    area.PrintLegend = true;
+    area.MessedUp = false;
+    PaintPlot(graph, bounds, area, legend);
+}
+
 } // namespace korva::gui

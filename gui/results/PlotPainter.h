@@ -67,6 +67,14 @@ std::vector<std::vector<TDevicePoint>> CurveDevicePoints(const TGraphPlot& graph
 void PaintPlot(const TGraphPlot& graph, const TLogicBounds& bounds, const TDrawArea& area,
                const TLegendAnchor& legend);
 
+// Paints the graph on a printer or PDF page: laid out by the printer rules inside the drawing
+// rectangle (device pixels at ppi in both directions), with the legend drawn into the picture
+// and the print variants of the layer patterns. baseTextHeight is the pixel height of the
+// surface's font before the graph's text size is applied.
+void PaintPlotOnPage(const TGraphPlot& graph, const TLogicBounds& bounds, QPainter& painter,
+                     const TDeviceRect& drawing, int ppi, int baseTextHeight,
+                     const TLegendAnchor& legend);
+
 // Text of an axis caption or a curve name as Qt text.
 QString ToQString(const std::string& text);
 
