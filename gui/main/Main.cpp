@@ -1,12 +1,16 @@
 #include "gui/main/Main.h"
 
 #include "gui/dialogs/DataWindowFactories.h"
+#include "gui/dialogs/ExportDlg.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/TextEditorLauncher.h"
 #include "gui/main/ToolBarIcons.h"
 #include "gui/main/UserSettings.h"
+#include "gui/model/InOutError.h"
 #include "gui/model/NumberText.h"
+#include "gui/results/CalculationPackage.h"
+#include "gui/results/OfferedGraphs.h"
 #include "gui/results/PlotDataReader.h"
 #include "gui/results/PlotForm.h"
 #include "gui/results/ProjectPlotSettings.h"
@@ -230,6 +234,8 @@ void TMainForm::CreateMenus()
                                   {"FileOpen", "&Open...", [this] { FileOpenClick(); }, "Ctrl+O"},
                                   {"FileSave", "&Save", [this] { FileSaveClick(); }, "Ctrl+S"},
                                   {"FileSaveAs", "Save &As...", [this] { FileSaveAsClick(); }},
+                                  {"FileExportPdf", "Export Report as &PDF...",
+                                   [this] { FileExportPdfClick(); }},
                                   separator,
                               });
     for (int i = 0; i < RecentFiles::Capacity; ++i) {
@@ -345,8 +351,8 @@ void TMainForm::CreateMenus()
         fChartActions[i] = graph(QString("GraphChart%1").arg(i + 1), caption, fGraphs.PltChart[i]);
     }
     fGraphicsMenu->addSeparator();
-    // The spreadsheet export is not part of this program yet; its item stays disabled.
-    AddCommand(fGraphicsMenu, "ExportExcel", "Export Plots to Excel", [] {})->setEnabled(false);
+    AddCommand(fGraphicsMenu, "ExportExcel", "Export Plots to Excel",
+               [this] { ExportExcelClick(); });
     connect(fGraphicsMenu, &QMenu::aboutToShow, this,
             [this] { Guarded([this] { UpdateGraphicsMenu(); }); });
 
@@ -488,6 +494,8 @@ void TMainForm::UpdateFileMenu()
         }
     }
     fRecentSeparator->setVisible(count > 0);
+    Command("FileExportPdf")
+        ->setEnabled(ShowOutput && FileExists(ProjectPathWithExtension(".kv8o")));
 }
 
 void TMainForm::UpdateDataMenu()
@@ -523,24 +531,25 @@ void TMainForm::UpdateComputationMenu()
     Command("EditOutput")->setEnabled(FileExists(ProjectPathWithExtension(".kv8o")));
 }
 
+TGraphicsMenuState TMainForm::GraphicsMenuState() const
+{
+    TGraphicsMenuState state;
+    state.Results = ShowOutput && FileExists(ProjectPathWithExtension(".kv8p"));
+    state.showtzcurves = showtzcurves;
+    state.showloadcurves = showloadcurves;
+    state.ID2 = fProject->ID2;
+    state.PrintTZCurves = fProject->PrintTZCurves;
+    state.IChart = fProject->IChart;
+    state.NPOINTPD = fProject->NPOINTPD;
+    return state;
+}
+
 void TMainForm::UpdateGraphicsMenu()
 {
-    const bool results = ShowOutput && FileExists(ProjectPathWithExtension(".kv8p"));
+    const TGraphicsMenuState state = GraphicsMenuState();
     for (const auto& command : fGraphCommands)
-        command.action->setEnabled(results);
-    if (fProject->ID2 == 0) {
-        Command("GraphUpper")->setEnabled(false);
-        Command("GraphLower")->setEnabled(false);
-        Command("GraphCombinedSettle")->setEnabled(false);
-    }
-    if (!showloadcurves)
-        Command("GraphLoad")->setEnabled(false);
-    if (!showtzcurves) {
-        Command("GraphTz")->setEnabled(false);
-        Command("GraphQw")->setEnabled(false);
-    }
-    if (!(fProject->PrintTZCurves == 1 && fGraphs.pltTzAdd.LineCount() > 0))
-        Command("GraphTzAdd")->setEnabled(false);
+        command.action->setEnabled(GraphOffered(fGraphs, *command.graph, state));
+    Command("ExportExcel")->setEnabled(state.Results);
 
     const bool lengths = fProject->IPENT == 1;
     Command("GraphCombine")
@@ -559,7 +568,6 @@ void TMainForm::UpdateGraphicsMenu()
         if (fProject->IChart == 1) {
             const bool used = fProject->NPOINTPD > i;
             chart->setVisible(used);
-            chart->setEnabled(used && results);
             if (used)
                 chart->setText(DesignChartCaption(
                     static_cast<double>(fProject->PDSETT[static_cast<std::size_t>(i)]),
@@ -567,7 +575,6 @@ void TMainForm::UpdateGraphicsMenu()
         } else {
             // Charts are shown only for a design-chart project (IChart = 1).
             chart->setVisible(false);
-            chart->setEnabled(false);
         }
     }
 }
@@ -987,9 +994,72 @@ void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
 
 // --- Run ------------------------------------------------------------------------------------
 
-void TMainForm::CompRunClick()
+RunOutcome TMainForm::CompRunClick()
 {
-    fRun.Execute(*this);
+    return fRun.Execute(*this);
+}
+
+std::vector<TGraphPlot*> TMainForm::OfferedExportGraphs()
+{
+    return OfferedGraphs(ExportTableGraphs(fGraphs), fGraphs, GraphicsMenuState());
+}
+
+TCalculationPackage TMainForm::CalculationPackageOfProject()
+{
+    const std::vector<TGraphPlot*> offered =
+        OfferedGraphs(GraphicsMenuGraphs(fGraphs), fGraphs, GraphicsMenuState());
+    return CalculationPackageOfRun(fProject->FileName, fProject->Title, fProject->Units(),
+                                   fProject->NLRFD, ProgramVersion,
+                                   std::vector<const TGraphPlot*>(offered.begin(), offered.end()));
+}
+
+QString TMainForm::ChooseExportFile(const QString& title, const char* extension,
+                                    const QString& filter)
+{
+    const QFileInfo project(ToQ(fProject->FileName));
+    QString path =
+        fPrompt->SaveFileName(title, project.absolutePath(), project.completeBaseName() + extension,
+                              {filter, QStringLiteral("All Files (*)")});
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += extension;
+    return path;
+}
+
+void TMainForm::ExportExcelClick()
+{
+    if (!fExportDialog) {
+        TDlgExport::THooks hooks;
+        hooks.Offered = [this] { return OfferedExportGraphs(); };
+        hooks.ChooseFile = [this] {
+            return ChooseExportFile(QStringLiteral("Export Plots to Excel"), ".xlsx",
+                                    QStringLiteral("Excel Workbook (*.xlsx)"));
+        };
+        hooks.Inform = [this](const QString& text) { fPrompt->Information(text); };
+        hooks.Warn = [this](const QString& text) { fPrompt->Warning(text); };
+        hooks.Open = [this](const QString& path) { return fOpenDocument(path); };
+        fExportDialog = new TDlgExport(std::move(hooks), this);
+    }
+    fExportDialog->exec();
+}
+
+void TMainForm::FileExportPdfClick()
+{
+    const QString path = ChooseExportFile(QStringLiteral("Export Report as PDF"), ".pdf",
+                                          QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const TPackagePages pages =
+            WriteCalculationPackage(FromQ(path), CalculationPackageOfProject());
+        QApplication::restoreOverrideCursor();
+        fPrompt->Information(QStringLiteral("The calculation package was written to %1 (%2 pages).")
+                                 .arg(QDir::toNativeSeparators(path))
+                                 .arg(pages.Total()));
+    } catch (const EInOutError& e) {
+        QApplication::restoreOverrideCursor();
+        fPrompt->Warning(ToQ(e.what()));
+    }
 }
 
 bool TMainForm::CheckData()

@@ -4,11 +4,15 @@
 #include "gui/main/RecentFiles.h"
 #include "gui/main/UserPrompt.h"
 #include "gui/model/ProgramData.h"
+#include "gui/results/CalculationPackage.h"
 #include "gui/results/GraphWindow.h"
+#include "gui/results/OfferedGraphs.h"
 #include "gui/results/ResultGraphs.h"
 
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 
 #include <array>
 #include <functional>
@@ -24,6 +28,8 @@ class QMenu;
 class QToolBar;
 
 namespace korva::gui {
+
+class TDlgExport;
 
 // The main window of the desktop program: the frame of every other window, the menus and the
 // tool bar, the project file commands, the settings, the text editor commands and the run.
@@ -44,7 +50,12 @@ class TMainForm : public QMainWindow, private RunHost
     void FileOpenClick();
     void FileSaveClick();
     void FileSaveAsClick();
-    void CompRunClick();
+    // Run Analysis.
+    RunOutcome CompRunClick();
+    // Graphics > "Export Plots to Excel": the export window over the offered graphs.
+    void ExportExcelClick();
+    // File > "Export Report as PDF...": the calculation package of the project's last run.
+    void FileExportPdfClick();
     void RecentFileClick(int index);
     // A project file dropped on the window.
     void OpenDroppedFile(const QString& path);
@@ -65,6 +76,19 @@ class TMainForm : public QMainWindow, private RunHost
     void UpdateDataMenu();
     void UpdateComputationMenu();
     void UpdateGraphicsMenu();
+    // What the Graphics menu's enabling depends on, as it stands now.
+    TGraphicsMenuState GraphicsMenuState() const;
+    // The offered graphs in the order of the export table.
+    std::vector<TGraphPlot*> OfferedExportGraphs();
+    // The calculation package of the project's last run: its report and the offered graphs
+    // in the order of the Graphics menu.
+    TCalculationPackage CalculationPackageOfProject();
+    // Opens a written document with the desktop's application for it (QDesktopServices by
+    // default); false when there is none.
+    void SetDocumentOpener(std::function<bool(const QString&)> open)
+    {
+        fOpenDocument = std::move(open);
+    }
     void UpdateWindowMenu();
 
     // Reads the project's plot data into the result graphs; true when the whole file was
@@ -173,6 +197,9 @@ class TMainForm : public QMainWindow, private RunHost
     void ReadSettingsAtFirstShow();
     QString ProjectPathWithExtension(const char* extension) const;
     void ArrangeIcons();
+    // Save dialog for an exported document: the project's folder and name with `extension`;
+    // a name typed without extension gets it.
+    QString ChooseExportFile(const QString& title, const char* extension, const QString& filter);
 
     std::unique_ptr<UserPrompt> fPrompt;
     std::unique_ptr<TProgramData> fProject;
@@ -182,6 +209,10 @@ class TMainForm : public QMainWindow, private RunHost
     QString fCurDir;
     QString fWordProcessor;
     bool fStarted = false;
+    TDlgExport* fExportDialog = nullptr; // made at first use, kept while the program runs
+    std::function<bool(const QString&)> fOpenDocument = [](const QString& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
 
     QMdiArea* fMdiArea = nullptr;
     QMenu* fFileMenu = nullptr;

@@ -71,8 +71,10 @@ QString DialogPrompt::SaveFileName(const QString& title, const QString& folder,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
-    // A typed name without extension becomes a project data file.
-    dialog.setDefaultSuffix(QString(ProjectDataExtension).mid(1));
+    // A typed name without extension gets the extension of the suggested name (a project
+    // data file when that has none).
+    const QString suggested = QFileInfo(fileName).suffix();
+    dialog.setDefaultSuffix(suggested.isEmpty() ? QString(ProjectDataExtension).mid(1) : suggested);
     dialog.selectFile(fileName);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString chosen = dialog.selectedFiles().first();

@@ -312,7 +312,8 @@ class TPackageWriter
         drawing.Left = room.left();
         drawing.Top = room.top() + captionHeight + captionHeight / 2;
         drawing.Right = room.right();
-        drawing.Bottom = room.bottom();
+        // Clear of the page number below the axis.
+        drawing.Bottom = room.bottom() - captionHeight / 2;
         PaintPlotOnPage(graph, FullExtent(graph), fPainter, drawing, kResolution,
                         Pixels(kPlotBasePoints), TLegendAnchor{});
     }
@@ -331,9 +332,9 @@ class TPackageWriter
                               fm.elidedText(text, Qt::ElideRight, room.width() - indent));
             y += h;
         };
-        line(QStringLiteral("Drilled Shaft Axial Capacity and Load-Settlement Analysis"), 16, true,
+        line(QStringLiteral("Calculation Package"), 18, true, Qt::AlignHCenter);
+        line(QStringLiteral("Drilled shaft axial capacity and load-settlement analysis"), 12, false,
              Qt::AlignHCenter);
-        line(QStringLiteral("Calculation Package"), 14, false, Qt::AlignHCenter);
         y += Pixels(24);
         line(QString::fromStdString(fPackage.ProjectTitle).trimmed(), 14, true, Qt::AlignHCenter);
         y += Pixels(24);
