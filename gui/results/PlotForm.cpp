@@ -242,14 +242,9 @@ void TPlotForm::PaintCanvas(QPainter& painter)
         return;
     }
     TPlotLayout layout = WindowPlotLayout();
-    TDrawArea area;
-    area.Rect = {0, 0, fCanvas->width(), fCanvas->height()};
-    area.GraphArea = layout.Graph;
-    area.LayersArea = layout.Layers;
-    area.PpiX = fCanvas->logicalDpiX();
-    area.PpiY = fCanvas->logicalDpiY();
-    area.Canvas = &painter;
-    area.BaseTextHeight = BaseTextHeight();
+    const TDrawArea area =
+        MakeDrawArea(painter, {0, 0, fCanvas->width(), fCanvas->height()}, layout,
+                     fCanvas->logicalDpiX(), fCanvas->logicalDpiY(), BaseTextHeight());
     PaintPlot(*fData, fLogicBounds, area, LegendAnchor());
 }
 
@@ -516,14 +511,7 @@ QImage TPlotForm::RenderPicture(double widthInches, double heightInches, int ppi
     const TDeviceRect drawing = PictureDrawingRect(image.width(), image.height(), ppi, ppi);
     TPlotLayout layout = WindowLayoutIn(drawing, LayoutInputFor(*fData, TextHeight(), ppiX, ppiY));
     QPainter painter(&image);
-    TDrawArea area;
-    area.Rect = drawing;
-    area.GraphArea = layout.Graph;
-    area.LayersArea = layout.Layers;
-    area.PpiX = ppiX;
-    area.PpiY = ppiY;
-    area.Canvas = &painter;
-    area.BaseTextHeight = BaseTextHeight();
+    TDrawArea area = MakeDrawArea(painter, drawing, layout, ppiX, ppiY, BaseTextHeight());
     area.PrintLegend = true;
     area.MessedUp = true;
     PaintPlot(*fData, fLogicBounds, area, LegendAnchor());

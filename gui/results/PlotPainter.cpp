@@ -456,17 +456,23 @@ void PaintPlotOnPage(const TGraphPlot& graph, const TLogicBounds& bounds, QPaint
 {
     const int h = GraphTextHeight(baseTextHeight, graph.SizeFont);
     const TPlotLayout layout = PrintLayout(drawing, LayoutInputFor(graph, h, ppi, ppi));
+    TDrawArea area = MakeDrawArea(painter, drawing, layout, ppi, ppi, baseTextHeight);
+    area.PrintLegend = true;
+    PaintPlot(graph, bounds, area, legend);
+}
+
+TDrawArea MakeDrawArea(QPainter& canvas, const TDeviceRect& drawing, const TPlotLayout& layout,
+                       int ppiX, int ppiY, int baseTextHeight)
+{
     TDrawArea area;
     area.Rect = drawing;
     area.GraphArea = layout.Graph;
     area.LayersArea = layout.Layers;
-    area.PpiX = ppi;
-    area.PpiY = ppi;
-    area.Canvas = &painter;
+    area.PpiX = ppiX;
+    area.PpiY = ppiY;
+    area.Canvas = &canvas;
     area.BaseTextHeight = baseTextHeight;
-    area.PrintLegend = true;
-    area.MessedUp = false;
-    PaintPlot(graph, bounds, area, legend);
+    return area;
 }
 
 } // namespace korva::gui

@@ -30,6 +30,11 @@ struct TDrawArea
     bool PrintLegend = false; // printer or bitmap: the legend is drawn into the picture
 };
 
+// The drawing surface of one picture: the drawing rectangle, its layout, the pixels per inch
+// and the surface's font height; the flags as for the window (both off).
+TDrawArea MakeDrawArea(QPainter& canvas, const TDeviceRect& drawing, const TPlotLayout& layout,
+                       int ppiX, int ppiY, int baseTextHeight);
+
 // Graph text height H: the surface's font height scaled by SizeFont (tenths).
 int GraphTextHeight(int baseTextHeight, int sizeFont);
 

@@ -75,8 +75,8 @@ class CommandLineExportTest : public QObject
         QTemporaryDir folder;
         const QString project = folder.filePath("Lengths.kv8d");
         QVERIFY(QFile::copy(QString(KORVA_EXAMPLES) + "/MultipleLengthsSand.kv8d", project));
-        const TProgramRun run = Korvawin({"--export-xlsx", "Lengths.xlsx", "Lengths.kv8d"},
-                                         folder.path());
+        const TProgramRun run =
+            Korvawin({"--export-xlsx", "Lengths.xlsx", "Lengths.kv8d"}, folder.path());
         QVERIFY2(run.Status == 0, qPrintable(run.Err));
         QVERIFY(run.Err.isEmpty());
         // The run wrote the project's result files, as Run Analysis does.
@@ -129,7 +129,8 @@ class CommandLineExportTest : public QObject
         // A design load the profile never reaches: the run ends with status 7.
         QVERIFY(QFile::copy(QString(KORVA_TEST_DATA) + "/engine/design_load_not_reached.kv8d",
                             folder.filePath("short.kv8d")));
-        run = Korvawin({"--export-pdf", folder.filePath("short.pdf"), folder.filePath("short.kv8d")});
+        run =
+            Korvawin({"--export-pdf", folder.filePath("short.pdf"), folder.filePath("short.kv8d")});
         QCOMPARE(run.Status, 1);
         QVERIFY2(run.Err.contains("status 7"), qPrintable(run.Err));
         QVERIFY(!QFile::exists(folder.filePath("short.pdf")));

@@ -67,6 +67,16 @@ class ExportDlgTest : public QObject
         QVERIFY(driven);
     }
 
+    // The desktop's application is not started; the documents it would open are recorded.
+    void RecordOpenedDocuments(TMainForm& form)
+    {
+        fOpened.clear();
+        form.SetDocumentOpener([this](const QString& path) {
+            fOpened << path;
+            return true;
+        });
+    }
+
   private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", fSettingsHome.path().toUtf8()); }
 
@@ -74,10 +84,7 @@ class ExportDlgTest : public QObject
     {
         TExampleRun run("Example");
         QVERIFY(run.Ran());
-        run.form->SetDocumentOpener([this](const QString& path) {
-            fOpened << path;
-            return true;
-        });
+        RecordOpenedDocuments(*run.form);
         const QString path = run.File("chosen.xlsx");
         run.answers->saveFileNames.enqueue(path);
         QStringList offered;
@@ -141,11 +148,7 @@ class ExportDlgTest : public QObject
     {
         TExampleRun run("Example");
         QVERIFY(run.Ran());
-        run.form->SetDocumentOpener([this](const QString& path) {
-            fOpened << path;
-            return true;
-        });
-        fOpened.clear();
+        RecordOpenedDocuments(*run.form);
         const QString path = run.File("no such folder/out.xlsx");
         run.answers->saveFileNames.enqueue(path);
         WithExportWindow(*run.form, [&](TDlgExport& dialog) {

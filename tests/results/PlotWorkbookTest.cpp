@@ -50,28 +50,32 @@ class PlotWorkbookTest : public ::testing::Test
     fs::path fFolder;
 };
 
-TGraphPlot& DepthGraph(TGraphPlot& graph)
+TGraphPlot& Labelled(TGraphPlot& graph, const char* caption, const char* xCaption,
+                     const char* xUnits, const char* yCaption, const char* yUnits, bool xOnTop,
+                     int units)
 {
-    graph.Caption = "Ultimate Skin Friction vs Depth";
-    graph.XCaption = "Ultimate Skin Friction ";
-    graph.XUnits = "F2";
-    graph.YCaption = "Depth ";
-    graph.YUnits = "L2";
-    graph.XOnTop = true;
-    graph.SetUnits(1);
+    graph.Caption = caption;
+    graph.XCaption = xCaption;
+    graph.XUnits = xUnits;
+    graph.YCaption = yCaption;
+    graph.YUnits = yUnits;
+    graph.XOnTop = xOnTop;
+    graph.SetUnits(units);
     return graph;
 }
 
+// The skin friction graph of an English project (x axis on top, depth downward).
+TGraphPlot& DepthGraph(TGraphPlot& graph)
+{
+    return Labelled(graph, "Ultimate Skin Friction vs Depth", "Ultimate Skin Friction ", "F2",
+                    "Depth ", "L2", true, 1);
+}
+
+// The t-z graph of an SI project (x axis at the bottom).
 TGraphPlot& TzGraph(TGraphPlot& graph)
 {
-    graph.Caption = "t-z curves (averaged)";
-    graph.XCaption = "Axial Displacement, z";
-    graph.XUnits = "L";
-    graph.YCaption = "Unit Load Transfer, t";
-    graph.YUnits = "F/L^2";
-    graph.XOnTop = false;
-    graph.SetUnits(2);
-    return graph;
+    return Labelled(graph, "t-z curves (averaged)", "Axial Displacement, z", "L",
+                    "Unit Load Transfer, t", "F/L^2", false, 2);
 }
 
 TEST_F(PlotWorkbookTest, IndexSheetListsEveryGraphWithLinksAndStatus)
