@@ -2,6 +2,7 @@
 
 #include "gui/main/Main.h"
 #include "gui/main/ProjectFileNames.h"
+#include "gui/main/RunFiles.h"
 #include "gui/model/InOutError.h"
 #include "gui/results/CalculationPackage.h"
 #include "gui/results/PlotWorkbook.h"
@@ -75,11 +76,18 @@ int Fail(const QString& message, const QStringList& details = {})
     return 1;
 }
 
-int Export(TDocument document, const QString& output, const QString& projectArgument)
+int Export(TDocument document, const QString& outputArgument, const QString& projectArgument)
 {
+    // Both taken against the folder the command was started in: the run makes the project's
+    // folder current.
+    const QString output = QFileInfo(outputArgument).absoluteFilePath();
     const QString project = QFileInfo(projectArgument).absoluteFilePath();
     if (!QFileInfo(project).isFile())
         return Fail(QStringLiteral("the project file %1 does not exist.").arg(project));
+    if (IsRunFile(project.toStdString(), output.toStdString()))
+        return Fail(QStringLiteral("%1 is a file of the project's runs; the document needs "
+                                   "another name.")
+                        .arg(output));
     if (FilterForExtension(project.toStdString()) != ProjectFileFilter::CurrentLayout)
         return Fail(QStringLiteral("%1 is not a %2 project file; open it in the desktop program "
                                    "and save it as one first.")

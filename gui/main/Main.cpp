@@ -4,6 +4,7 @@
 #include "gui/dialogs/ExportDlg.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
+#include "gui/main/RunFiles.h"
 #include "gui/main/TextEditorLauncher.h"
 #include "gui/main/ToolBarIcons.h"
 #include "gui/main/UserSettings.h"
@@ -1022,6 +1023,11 @@ QString TMainForm::ChooseExportFile(const QString& title, const char* extension,
                               {filter, QStringLiteral("All Files (*)")});
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += extension;
+    if (!path.isEmpty() && IsRunFile(fProject->FileName, FromQ(path))) {
+        fPrompt->Warning(QDir::toNativeSeparators(path) +
+                         " is a file of the project's runs.\nPlease choose another file name.");
+        return {};
+    }
     return path;
 }
 
@@ -1048,18 +1054,22 @@ void TMainForm::FileExportPdfClick()
                                           QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
+    TPackagePages pages;
+    SetBusy(true);
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const TPackagePages pages =
-            WriteCalculationPackage(FromQ(path), CalculationPackageOfProject());
-        QApplication::restoreOverrideCursor();
-        fPrompt->Information(QStringLiteral("The calculation package was written to %1 (%2 pages).")
-                                 .arg(QDir::toNativeSeparators(path))
-                                 .arg(pages.Total()));
+        pages = WriteCalculationPackage(FromQ(path), CalculationPackageOfProject());
     } catch (const EInOutError& e) {
-        QApplication::restoreOverrideCursor();
+        SetBusy(false);
         fPrompt->Warning(ToQ(e.what()));
+        return;
+    } catch (...) {
+        SetBusy(false);
+        throw;
     }
+    SetBusy(false);
+    fPrompt->Information(QStringLiteral("The calculation package was written to %1 (%2 pages).")
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(pages.Total()));
 }
 
 bool TMainForm::CheckData()

@@ -58,6 +58,25 @@ void RemoveRunScratchFiles(const std::string& projectFile)
         std::filesystem::remove(file, ignored);
 }
 
+bool IsRunFile(const std::string& projectFile, const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    auto same = [&](const std::string& file) {
+        return fs::weakly_canonical(fs::absolute(file, ignored), ignored) ==
+               fs::weakly_canonical(fs::absolute(path, ignored), ignored);
+    };
+    std::vector<std::string> files = NamesFileLines(projectFile);
+    files.erase(files.begin()); // the program version
+    const std::string folder = FolderPart(projectFile);
+    for (const char* name : {NamesFileName, "TZDIAM.DAT", "TZDATA.DAT", "CHART.DAT", "ROCKMSG.DAT"})
+        files.push_back(InFolder(folder, name));
+    for (const std::string& file : files)
+        if (same(file))
+            return true;
+    return false;
+}
+
 void RemoveNamesFile(const std::string& folder)
 {
     std::error_code ignored;

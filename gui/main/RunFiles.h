@@ -26,6 +26,11 @@ std::vector<std::string> RunScratchFiles(const std::string& projectFile);
 // Removes the scratch files of a run; files that do not exist are skipped.
 void RemoveRunScratchFiles(const std::string& projectFile);
 
+// True when `path` names a file that the project's runs read or write: the project data file,
+// the files of the names file, the names file and the engine's fixed-name work files in the
+// project's folder. An exported document must not take any of these names.
+bool IsRunFile(const std::string& projectFile, const std::string& path);
+
 // Removes names.dat from folder when it is there.
 void RemoveNamesFile(const std::string& folder);
 

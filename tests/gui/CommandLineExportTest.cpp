@@ -75,8 +75,10 @@ class CommandLineExportTest : public QObject
         QTemporaryDir folder;
         const QString project = folder.filePath("Lengths.kv8d");
         QVERIFY(QFile::copy(QString(KORVA_EXAMPLES) + "/MultipleLengthsSand.kv8d", project));
-        const TProgramRun run =
-            Korvawin({"--export-xlsx", "Lengths.xlsx", "Lengths.kv8d"}, folder.path());
+        // Started in another folder: both names are taken against it.
+        QVERIFY(QDir(folder.path()).mkdir("out"));
+        const TProgramRun run = Korvawin({"--export-xlsx", "../Lengths.xlsx", "../Lengths.kv8d"},
+                                         folder.filePath("out"));
         QVERIFY2(run.Status == 0, qPrintable(run.Err));
         QVERIFY(run.Err.isEmpty());
         // The run wrote the project's result files, as Run Analysis does.
@@ -142,6 +144,14 @@ class CommandLineExportTest : public QObject
         run = Korvawin({"--export-xlsx", nowhere, folder.filePath("Example.kv8d")});
         QCOMPARE(run.Status, 1);
         QVERIFY2(run.Err.contains(nowhere), qPrintable(run.Err));
+        // A document named like a file of the project's runs would destroy it.
+        run = Korvawin(
+            {"--export-pdf", folder.filePath("Example.kv8o"), folder.filePath("Example.kv8d")});
+        QCOMPARE(run.Status, 1);
+        QVERIFY2(run.Err.contains("another name"), qPrintable(run.Err));
+        QFile report(folder.filePath("Example.kv8o")); // the report of the run before
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QVERIFY(!report.readAll().startsWith("%PDF"));
         // A project of an older layout is not saved over by a script.
         QVERIFY(QFile::copy(QString(KORVA_TEST_DATA) + "/model/Previous.kvd",
                             folder.filePath("Previous.kvd")));
