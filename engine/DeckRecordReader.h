@@ -31,6 +31,12 @@ class DeckRecord
     // The value at position index as a 32-bit integer: digits with an optional sign only.
     int integer(std::size_t index) const;
 
+    // The value at position index as written, its line, and the names used in messages.
+    const std::string& text(std::size_t index) const { return words_.at(index).text; }
+    int lineOf(std::size_t index) const { return words_.at(index).lineNumber; }
+    const std::string& recordName() const { return recordName_; }
+    const std::string& fileLabel() const { return fileLabel_; }
+
   private:
     [[noreturn]] void fail(std::size_t index, const std::string& problem) const;
 

@@ -1,5 +1,6 @@
 #include "engine/InputDeckReader.h"
 
+#include "engine/DeckRanges.h"
 #include "engine/InputEcho.h"
 #include "engine/RunFailure.h"
 #include "engine/RunStatus.h"
@@ -17,39 +18,42 @@ constexpr float NoLimitThreshold = 1.0e-10f;
 void readControlRecord(DeckRecordReader& reader, InputDeck& deck)
 {
     DeckRecord r = reader.readRecord(11, "control record");
-    deck.METHOD = r.integer(0);
-    deck.KCYCL = r.integer(1);
-    deck.RCYCL = r.real(2);
-    deck.PINC = r.real(3);
+    const bool si = deck.isSI();
+    deck.METHOD = readRangedCode(r, 0, DeckValue::METHOD, si);
+    deck.KCYCL = readRangedCode(r, 1, DeckValue::KCYCL, si);
+    deck.RCYCL = readRanged(r, 2, DeckValue::RCYCL, si);
+    deck.PINC = readRanged(r, 3, DeckValue::PINC, si);
     deck.IMOD = r.integer(4);
     deck.NLRFD = r.integer(5);
     deck.IPENT = r.integer(6);
     deck.IChart = r.integer(7);
     deck.UseElevation = r.integer(8);
-    deck.ValElevation = r.real(9);
+    deck.ValElevation = readRanged(r, 9, DeckValue::ValElevation, si);
     deck.PrintTZCurves = r.integer(10);
 }
 
 void readShaftRecord(DeckRecordReader& reader, InputDeck& deck)
 {
     DeckRecord r = reader.readRecord(7, "shaft record");
-    deck.DSTART = r.real(0);
-    deck.DIALIM = r.real(1);
-    deck.RATIO = r.real(2);
-    deck.BELANG = r.real(3);
-    deck.TOPLEN = r.real(4);
-    deck.BS = r.real(5);
-    deck.Ec = r.real(6);
+    const bool si = deck.isSI();
+    deck.DSTART = readRanged(r, 0, DeckValue::DSTART, si);
+    deck.DIALIM = readRanged(r, 1, DeckValue::DIALIM, si);
+    deck.RATIO = readRanged(r, 2, DeckValue::RATIO, si);
+    deck.BELANG = readRanged(r, 3, DeckValue::BELANGL, si);
+    deck.TOPLEN = readRanged(r, 4, DeckValue::TOPLENG, si);
+    deck.BS = readRanged(r, 5, DeckValue::BS, si);
+    deck.Ec = readRanged(r, 6, DeckValue::EPILE, si);
 }
 
 void readSiteRecord(DeckRecordReader& reader, InputDeck& deck)
 {
     DeckRecord r = reader.readRecord(5, "site record");
+    const bool si = deck.isSI();
     deck.NL = r.integer(0);
-    deck.WTD = r.real(1);
-    deck.designValue = r.real(2);
-    deck.FST = r.real(3);
-    deck.FSB = r.real(4);
+    deck.WTD = readRanged(r, 1, DeckValue::WTD, si);
+    deck.designValue = readRanged(r, 2, deck.METHOD == 1 ? DeckValue::LPD : DeckValue::PD, si);
+    deck.FST = readRanged(r, 3, DeckValue::FST, si);
+    deck.FSB = readRanged(r, 4, DeckValue::FSB, si);
     if (deck.NL > MaxLayers || deck.NL < 0)
         throw RunFailure(
             StatusDeckCountOutOfRange,
@@ -68,8 +72,8 @@ void raiseMinimumLength(InputDeck& deck)
 void readMultipleLengthRecord(DeckRecordReader& reader, InputDeck& deck)
 {
     DeckRecord r = reader.readRecord(2, "multiple-length record");
-    deck.PDMIN = r.real(0);
-    deck.PDINCR = r.real(1);
+    deck.PDMIN = readRanged(r, 0, DeckValue::PDMIN, deck.isSI());
+    deck.PDINCR = readRanged(r, 1, DeckValue::PDINCR, deck.isSI());
     if (deck.PDMIN == 0.0f)
         deck.PDMIN = 0.7f * deck.designValue;
     if (deck.PDINCR == 0.0f)
@@ -80,9 +84,10 @@ void readMultipleLengthRecord(DeckRecordReader& reader, InputDeck& deck)
 void readDesignChartRecords(DeckRecordReader& reader, InputDeck& deck)
 {
     DeckRecord r = reader.readRecord(4, "design-chart record");
-    deck.PDMIN = r.real(0);
-    deck.PDINCR = r.real(1);
-    deck.DIAMINCR = r.real(2);
+    const bool si = deck.isSI();
+    deck.PDMIN = readRanged(r, 0, DeckValue::PDMIN, si);
+    deck.PDINCR = readRanged(r, 1, DeckValue::PDINCR, si);
+    deck.DIAMINCR = readRanged(r, 2, DeckValue::DIAMINCR, si);
     deck.NPOINTPD = r.integer(3);
     if (deck.NPOINTPD > MaxChartSettlements)
         throw RunFailure(StatusDeckCountOutOfRange,
@@ -93,7 +98,8 @@ void readDesignChartRecords(DeckRecordReader& reader, InputDeck& deck)
                              std::to_string(MaxChartSettlements));
     DeckRecord settlements = reader.readRecord(deck.NPOINTPD, "settlement record");
     for (int i = 0; i < deck.NPOINTPD; ++i)
-        deck.PDSETT[static_cast<std::size_t>(i)] = settlements.real(static_cast<std::size_t>(i));
+        deck.PDSETT[static_cast<std::size_t>(i)] =
+            readRanged(settlements, static_cast<std::size_t>(i), DeckValue::PDSETT, si);
     if (deck.PDMIN == 0.0f)
         deck.PDMIN = 0.3f * deck.designValue;
     if (deck.PDINCR == 0.0f)
@@ -108,9 +114,22 @@ std::string layerRecordName(const char* what, int layerNumber)
     return std::string(what) + " of layer " + std::to_string(layerNumber);
 }
 
+// The coefficient record holds Ko, beta or m for sand by its method, alpha for clay and shale.
+DeckValue coefficientOf(MaterialKind kind, float sandMethod)
+{
+    if (kind != MaterialKind::Sand)
+        return DeckValue::Alpha;
+    if (sandMethod == static_cast<float>(SandMethodBeta))
+        return DeckValue::Beta;
+    if (sandMethod == static_cast<float>(SandMethodKulhawyChen))
+        return DeckValue::OCR;
+    return DeckValue::Ko;
+}
+
 // Kinds 1, 2, 3: top and bottom property records of 9 values, the method record (sand only)
 // and the coefficient record.
-void readSoilLayer(DeckRecordReader& reader, SoilLayer& layer, int number, MaterialKind kind)
+void readSoilLayer(DeckRecordReader& reader, SoilLayer& layer, int number, MaterialKind kind,
+                   bool si)
 {
     TopBottom phiS;
     TopBottom phiB;
@@ -119,97 +138,107 @@ void readSoilLayer(DeckRecordReader& reader, SoilLayer& layer, int number, Mater
             reader.readRecord(9, layerRecordName(row == 0 ? "property record at the top"
                                                           : "property record at the bottom",
                                                  number));
-        auto set = [row](TopBottom& q, float v) { (row == 0 ? q.top : q.bottom) = v; };
+        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
+            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
+        };
         if (kind == MaterialKind::Sand) {
-            set(layer.GAMMA, r.real(1));
-            set(layer.PHI, r.real(2));
-            set(layer.interfaceAngle, r.real(3));
+            set(layer.GAMMA, 1, DeckValue::UnitWeight);
+            set(layer.PHI, 2, DeckValue::FrictionAngle);
+            set(layer.interfaceAngle, 3, DeckValue::InterfaceAngle);
         } else {
-            set(layer.NC, r.real(0));
-            set(layer.GAMMA, r.real(1));
-            set(layer.CU, r.real(3));
+            set(layer.NC, 0, DeckValue::Nc);
+            set(layer.GAMMA, 1, DeckValue::UnitWeight);
+            set(layer.CU, 3, DeckValue::Cohesion);
         }
-        set(layer.BLOWS, r.real(4));
-        set(layer.TRANLM, r.real(5));
-        set(layer.maxEndBearing, r.real(6));
-        set(phiS, r.real(7));
-        set(phiB, r.real(8));
+        set(layer.BLOWS, 4, DeckValue::BlowCounts);
+        set(layer.TRANLM, 5, DeckValue::MaxSideFriction);
+        set(layer.maxEndBearing, 6, DeckValue::MaxEndBearing);
+        set(phiS, 7, DeckValue::PhiSide);
+        set(phiB, 8, DeckValue::PhiBase);
     }
     layer.phiS = phiS.bottom;
     layer.phiB = phiB.bottom;
     if (kind == MaterialKind::Sand)
         layer.sandMethod = reader.readRecord(1, layerRecordName("method record", number)).real(0);
     DeckRecord c = reader.readRecord(2, layerRecordName("coefficient record", number));
-    layer.coefficient = {c.real(0), c.real(1)};
+    const DeckValue coefficient = coefficientOf(kind, layer.sandMethod);
+    layer.coefficient = {readRanged(c, 0, coefficient, si), readRanged(c, 1, coefficient, si)};
 }
 
 // Kinds 4, 6, 7: two property records of 11 values.
-void readRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number, MaterialKind kind)
+void readRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number, MaterialKind kind,
+                   bool si)
 {
     for (int row = 0; row < 2; ++row) {
         DeckRecord r =
             reader.readRecord(11, layerRecordName(row == 0 ? "property record at the top"
                                                            : "property record at the bottom",
                                                   number));
-        auto set = [row](TopBottom& q, float v) { (row == 0 ? q.top : q.bottom) = v; };
-        set(layer.QUR, r.real(0));
+        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
+            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
+        };
+        set(layer.QUR, 0, DeckValue::CompressiveStrength);
         if (kind == MaterialKind::WeakRock) {
-            set(layer.interfaceCondition, r.real(1));
-            set(layer.slump, r.real(2));
-            set(layer.interfaceFrictionAngle, r.real(3));
+            set(layer.interfaceCondition, 1, DeckValue::InterfaceCondition);
+            set(layer.slump, 2, DeckValue::ConcreteSlump);
+            set(layer.interfaceFrictionAngle, 3, DeckValue::InterfaceFrictionAngle);
         } else {
-            set(layer.QUCON, r.real(1));
-            set(layer.CS, r.real(2));
-            set(layer.DISCT, r.real(3));
+            set(layer.QUCON, 1, DeckValue::ConcreteStrength);
+            set(layer.CS, 2, DeckValue::DiscontinuitySpacing);
+            set(layer.DISCT, 3, DeckValue::DiscontinuityThickness);
         }
-        set(layer.BDS, r.real(4));
-        set(layer.TRANLM, r.real(5));
-        set(layer.EL, r.real(6));
-        set(layer.RQD, r.real(7));
-        set(layer.maxEndBearing, r.real(8));
+        set(layer.BDS, 4, DeckValue::SocketDiameter);
+        set(layer.TRANLM, 5, DeckValue::MaxSideFriction);
+        set(layer.EL, 6, DeckValue::ElasticModulus);
+        set(layer.RQD, 7, DeckValue::RQD);
+        set(layer.maxEndBearing, 8, DeckValue::MaxEndBearing);
         // One value per layer: the bottom record's value replaces the top record's.
-        layer.phiS = r.real(9);
-        layer.phiB = r.real(10);
+        layer.phiS = readRanged(r, 9, DeckValue::PhiSide, si);
+        layer.phiB = readRanged(r, 10, DeckValue::PhiBase, si);
     }
 }
 
 // Kind 5: two property records of 9 values.
-void readDecomposedRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number)
+void readDecomposedRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number, bool si)
 {
     for (int row = 0; row < 2; ++row) {
         DeckRecord r =
             reader.readRecord(9, layerRecordName(row == 0 ? "property record at the top"
                                                           : "property record at the bottom",
                                                  number));
-        auto set = [row](TopBottom& q, float v) { (row == 0 ? q.top : q.bottom) = v; };
-        set(layer.GAMMA, r.real(0));
-        set(layer.BLOWS, r.real(1));
-        set(layer.poissonRatio, r.real(2));
-        set(layer.EL, r.real(3));
-        set(layer.BDS, r.real(4));
-        set(layer.TRANLM, r.real(5));
-        set(layer.maxEndBearing, r.real(6));
-        layer.phiS = r.real(7);
-        layer.phiB = r.real(8);
+        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
+            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
+        };
+        set(layer.GAMMA, 0, DeckValue::UnitWeight);
+        set(layer.BLOWS, 1, DeckValue::BlowCounts);
+        set(layer.poissonRatio, 2, DeckValue::PoissonsRatio);
+        set(layer.EL, 3, DeckValue::YoungsModulus);
+        set(layer.BDS, 4, DeckValue::SocketDiameter);
+        set(layer.TRANLM, 5, DeckValue::MaxSideFriction);
+        set(layer.maxEndBearing, 6, DeckValue::MaxEndBearing);
+        layer.phiS = readRanged(r, 7, DeckValue::PhiSide, si);
+        layer.phiB = readRanged(r, 8, DeckValue::PhiBase, si);
     }
 }
 
 // Kinds 8, 9: two property records of 7 values.
-void readGravelLayer(DeckRecordReader& reader, SoilLayer& layer, int number)
+void readGravelLayer(DeckRecordReader& reader, SoilLayer& layer, int number, bool si)
 {
     for (int row = 0; row < 2; ++row) {
         DeckRecord r =
             reader.readRecord(7, layerRecordName(row == 0 ? "property record at the top"
                                                           : "property record at the bottom",
                                                  number));
-        auto set = [row](TopBottom& q, float v) { (row == 0 ? q.top : q.bottom) = v; };
-        set(layer.GAMMA, r.real(0));
-        set(layer.BLOWS, r.real(1));
-        set(layer.beta, r.real(2));
-        set(layer.TRANLM, r.real(3));
-        set(layer.maxEndBearing, r.real(4));
-        layer.phiS = r.real(5);
-        layer.phiB = r.real(6);
+        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
+            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
+        };
+        set(layer.GAMMA, 0, DeckValue::UnitWeight);
+        set(layer.BLOWS, 1, DeckValue::BlowCounts);
+        set(layer.beta, 2, DeckValue::Beta);
+        set(layer.TRANLM, 3, DeckValue::MaxSideFriction);
+        set(layer.maxEndBearing, 4, DeckValue::MaxEndBearing);
+        layer.phiS = readRanged(r, 5, DeckValue::PhiSide, si);
+        layer.phiB = readRanged(r, 6, DeckValue::PhiBase, si);
     }
 }
 
@@ -240,33 +269,37 @@ void deriveLayerValues(SoilLayer& layer)
 
 void readLayers(DeckRecordReader& reader, const DeckEchoTargets& echo, InputDeck& deck)
 {
+    const bool si = deck.isSI();
     float previousBottom = 0.0f;
+    std::string previousText;
     for (int i = 0; i < deck.NL; ++i) {
         const int number = i + 1;
         SoilLayer& layer = deck.layers[static_cast<std::size_t>(i)];
         DeckRecord head = reader.readRecord(2, layerRecordName("head record", number));
         layer.kind = head.real(0);
-        layer.bottomDepth = head.real(1);
+        layer.bottomDepth = readRanged(head, 1, DeckValue::LayerDepth, si);
+        checkLayerBottom(head, 1, number, previousBottom, previousText, si);
         layer.topDepth = previousBottom;
         previousBottom = layer.bottomDepth;
+        previousText = head.text(1);
         const MaterialKind kind = layer.kindCode();
         switch (kind) {
         case MaterialKind::Sand:
         case MaterialKind::Clay:
         case MaterialKind::ClayShale:
-            readSoilLayer(reader, layer, number, kind);
+            readSoilLayer(reader, layer, number, kind, si);
             break;
         case MaterialKind::StrongRockSideOrBase:
         case MaterialKind::StrongRockSideAndBase:
         case MaterialKind::WeakRock:
-            readRockLayer(reader, layer, number, kind);
+            readRockLayer(reader, layer, number, kind, si);
             break;
         case MaterialKind::DecomposedRock:
-            readDecomposedRockLayer(reader, layer, number);
+            readDecomposedRockLayer(reader, layer, number, si);
             break;
         case MaterialKind::GravellySand:
         case MaterialKind::Gravel:
-            readGravelLayer(reader, layer, number);
+            readGravelLayer(reader, layer, number, si);
             break;
         case MaterialKind::None:
             writeUnknownKindWarning(echo.report, number, layer.kind);
@@ -281,7 +314,9 @@ void readTzDepths(DeckRecordReader& reader, InputDeck& deck)
 {
     const int count = reader.readRecord(1, "t-z depth count").integer(0);
     for (int i = 0; i < count; ++i)
-        deck.tzDepths.push_back(reader.readRecord(1, "t-z depth " + std::to_string(i + 1)).real(0));
+        deck.tzDepths.push_back(
+            readRanged(reader.readRecord(1, "t-z depth " + std::to_string(i + 1)), 0,
+                       DeckValue::TZDepth, deck.isSI()));
 }
 
 void convertToWorkingUnits(InputDeck& deck)

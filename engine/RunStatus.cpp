@@ -29,6 +29,8 @@ const char* describeRunStatus(int32_t status)
         return "the project data file has a format error";
     case StatusDeckCountOutOfRange:
         return "a count in the project data file is out of range";
+    case StatusDeckValueOutOfRange:
+        return "a value in the project data file is outside its physical range";
     case StatusInternalFailure:
         return "internal failure of the engine";
     default:

@@ -30,6 +30,9 @@ enum RunStatus : int32_t {
     // A count of the project data file is outside the engine's tables: more than 49 layers or
     // fewer than 0, more than 10 design-chart settlements.
     StatusDeckCountOutOfRange = 16,
+    // A value of the project data file lies outside its physical range (DeckRanges.h), or a
+    // layer bottom is not below the bottom of the layer above.
+    StatusDeckValueOutOfRange = 17,
     // An unexpected failure inside the engine (for example, memory exhausted).
     StatusInternalFailure = 19,
 };

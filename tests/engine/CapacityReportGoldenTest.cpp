@@ -204,8 +204,9 @@ TEST(CapacityReport, ShortWeakRockSocketWarnsAtEverySliceAndOncePerCaseInTheRepo
 
 TEST(CapacityReport, ProfileDeeperThanTablesIsRefusedWithStatus8)
 {
-    const std::string deck = "Deep profile\n1 \n2 1 1 5 1 2 0 0 0 0 0\n3 0 0 0 5 1 4000000\n"
-                             "1 10 30 2.5 3\n1 520 \n0.0 120 34 0 30 0 0 1 1 \n"
+    // A 500-ft profile whose ignored bottom portion of 5 ft reaches below 503 ft.
+    const std::string deck = "Deep profile\n1 \n2 1 1 5 1 2 0 0 0 0 0\n3 0 0 0 5 5 4000000\n"
+                             "1 10 30 2.5 3\n1 500 \n0.0 120 34 0 30 0 0 1 1 \n"
                              "0.0 120 34 0 30 0 0 1 1 \n2 \n0 0 \n";
     const Analysed a = analyse("deep.kv8d", deck);
     EXPECT_EQ(a.outcome.status, StatusProfileBeyondTables);

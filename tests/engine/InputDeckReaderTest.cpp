@@ -52,6 +52,9 @@ std::string head(const std::string& units, const std::string& control, const std
 
 const std::string SandLayer50 =
     "1 50 \n0.0 120 32 0 0 0 0 1 1 \n0.0 120 32 0 0 0 0 1 1 \n2 \n0 0 \n";
+// The same sand in an SI deck: 50 m deep, 19 kN/m^3.
+const std::string SiSandLayer50 =
+    "1 50 \n0.0 19 32 0 0 0 0 1 1 \n0.0 19 32 0 0 0 0 1 1 \n2 \n0 0 \n";
 
 TEST(InputDeckReader, WorkedExampleFromTheExamplesFolder)
 {
@@ -134,7 +137,7 @@ TEST(InputDeckReader, MultipleLengthAndDesignChartDefaults)
 
     // Design chart in SI: diameter step 0.15 m (0.4921 ft), length step 1 m, PDMIN 0.3 x PD.
     r = readDeck(head("2", "2 1 1 1 1 1 0 1 0 0 0", "0.5 1 0 0 0 0 27600000", "1 3 40 1 1") +
-                 "0 0 0 3\n0.01 0.02 0.03 \n" + SandLayer50);
+                 "0 0 0 3\n0.01 0.02 0.03 \n" + SiSandLayer50);
     EXPECT_EQ(r.deck.NPOINTPD, 3);
     EXPECT_FLOAT_EQ(r.deck.PDSETT[2], 0.03f);
     EXPECT_EQ(r.deck.DIAMINCR, 0.4921f);
@@ -257,8 +260,9 @@ TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsByTheExactDefinitions)
     EXPECT_NE(r.report.find("     WATER TABLE DEPTH =       3.0 M\n"), std::string::npos);
 
     // A design load in kN becomes tons.
-    const ReadResult load = readDeck(
-        head("2", "1 1 1 1 1 1 0 0 0 0 0", "1 1 0 0 1.5 1 27600000", "1 3 2000 1 1") + SandLayer50);
+    const ReadResult load =
+        readDeck(head("2", "1 1 1 1 1 1 0 0 0 0 0", "1 1 0 0 1.5 1 27600000", "1 3 2000 1 1") +
+                 SiSandLayer50);
     EXPECT_EQ(load.deck.designValue, 224.809f);
     EXPECT_EQ(load.deck.PD, 0.0f);
     EXPECT_NE(load.report.find("     TOTAL LOAD =    2000.0 KN\n"), std::string::npos);
