@@ -202,12 +202,10 @@ void checkLayerBottom(const DeckRecord& head, std::size_t bottomIndex, int layer
     const std::string unit = deckUnitText(DeckUnit::Length, si);
     const std::string depth = head.text(bottomIndex) + " " + unit;
     if (layerNumber == 1)
-        refuse(head, bottomIndex,
-               "layer 1: bottom depth " + depth + " is not below the ground surface");
+        refuse(head, bottomIndex, "bottom depth " + depth + " is not below the ground surface");
     refuse(head, bottomIndex,
-           "layer " + std::to_string(layerNumber) + ": bottom depth " + depth +
-               " is not below the bottom of layer " + std::to_string(layerNumber - 1) + " (" +
-               previousText + " " + unit + ")");
+           "bottom depth " + depth + " is not below the bottom of layer " +
+               std::to_string(layerNumber - 1) + " (" + previousText + " " + unit + ")");
 }
 
 } // namespace korva
