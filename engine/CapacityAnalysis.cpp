@@ -13,6 +13,7 @@
 #include "engine/SliceResistance.h"
 #include "engine/UnitConversion.h"
 #include "engine/methods/EffectiveStress.h"
+#include "engine/methods/FloatToInt.h"
 #include "engine/methods/MethodWarnings.h"
 #include "engine/methods/SocketSettlement.h"
 
@@ -219,7 +220,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             socketTopFound = true;
         }
     }
-    const int stressDepth = std::clamp(static_cast<int>(deepestBottom) + 2, 1, DepthTableSize + 2);
+    const int stressDepth = truncateClamped(deepestBottom + 2.0f, 1, DepthTableSize + 2);
     const std::vector<float> stressTable =
         methods::effectiveVerticalStressTable_psf(weights, stressDepth, deck.WTD);
     std::vector<float> midStress;
@@ -324,7 +325,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         continue;
                     started = true;
                 }
-                const int slices = static_cast<int>(layer.bottomDepth) - static_cast<int>(start);
+                const int slices = truncateToInt(layer.bottomDepth) - truncateToInt(start);
                 for (int j = 1; j <= slices; ++j) {
                     const float z = start + static_cast<float>(j);
                     const SliceResult s = computeSlice(run, state, i, z, geometry);
@@ -353,7 +354,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         walk.weakRockReached = true;
                         walk.sideAboveWeakRock_tons = qs;
                     }
-                    const int index = static_cast<int>(roundHalfAway(z + bottomLength + hb));
+                    const int index = truncateToInt(roundHalfAway(z + bottomLength + hb));
                     if (index < 0 || index > DeepestTableIndex)
                         continue;
                     walk.tables.sideResistance_tons[index] = qs;
@@ -461,8 +462,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 std::vector<methods::StrengthPoint> rowStrength;
                 rowStrength.reserve(rows.rows.size());
                 for (const CapacityRow& row : rows.rows) {
-                    const int index =
-                        std::clamp(static_cast<int>(row.length), 0, DeepestTableIndex);
+                    const int index = truncateClamped(row.length, 0, DeepestTableIndex);
                     rowStrength.push_back({row.length * 12.0f, walk.unitSide_psi[index]});
                 }
                 LoadSettlementCase c;

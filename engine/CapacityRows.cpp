@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/CaseSeries.h"
+#include "engine/methods/FloatToInt.h"
 #include "engine/methods/TipDepthAveraging.h"
 #include "engine/methods/TipResistanceCommon.h"
 
@@ -14,11 +15,9 @@ CandidateRange candidateLengths(const CaseGeometry& geometry, float topLength_ft
 {
     const float hb = geometry.bellHeight_ft;
     CandidateRange range;
-    range.first = static_cast<int>(roundHalfAway(topLength_ft + bottomLength_ft + hb)) + 1;
-    const int deepestIndex =
-        static_cast<int>(roundHalfAway(deepestBottom_ft + bottomLength_ft + hb));
-    range.last =
-        deepestIndex - static_cast<int>(bottomLength_ft + hb) - geometry.averagingDepths - 1;
+    range.first = truncateToInt(roundHalfAway(topLength_ft + bottomLength_ft + hb)) + 1;
+    const int deepestIndex = truncateToInt(roundHalfAway(deepestBottom_ft + bottomLength_ft + hb));
+    range.last = deepestIndex - truncateToInt(bottomLength_ft + hb) - geometry.averagingDepths - 1;
     return range;
 }
 
@@ -116,7 +115,7 @@ CapacityRowsResult computeCapacityRows(const DepthTables& tables, const CaseGeom
         }
     }
     if (!result.rows.empty()) {
-        result.finalLength = static_cast<int>(result.rows.back().length);
+        result.finalLength = truncateToInt(result.rows.back().length);
         result.tipLayerOfFinal = result.rows.back().tipLayer;
     }
     return result;

@@ -1,4 +1,5 @@
 #include "engine/CaseGeometry.h"
+#include "engine/methods/FloatToInt.h"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ CaseGeometry makeCaseGeometry(float stemDiameter_ft, float baseToStemRatio, floa
     g.steelArea_in2 = 0.36f * ShaftPi * d * d;
     g.slicePerimeter_ft2 = ShaftPi * d * 1.0f;
 
-    const bool bellAsked = static_cast<int>(baseToStemRatio) != 0 && baseToStemRatio > 1.0f;
+    const bool bellAsked = truncateToInt(baseToStemRatio) != 0 && baseToStemRatio > 1.0f;
     // The bell angle is measured from the vertical; 57.29 degrees per radian.
     const float theta_rad = bellAngle_deg / 57.29f;
     const float tanTheta = std::tan(theta_rad);
@@ -34,7 +35,7 @@ CaseGeometry makeCaseGeometry(float stemDiameter_ft, float baseToStemRatio, floa
                                   (d * d / 4.0f + d * db / 4.0f + db * db / 4.0f);
         g.underreamVolume_yd3 = (g.baseArea_ft2 * g.heelHeight_ft + frustum_ft3) / 27.0f;
     }
-    g.averagingDepths = static_cast<int>(2.0f * g.baseDiameter_ft);
+    g.averagingDepths = truncateToInt(2.0f * g.baseDiameter_ft);
     return g;
 }
 

@@ -1,4 +1,5 @@
 #include "engine/CaseSeries.h"
+#include "engine/methods/FloatToInt.h"
 
 #include <cmath>
 
@@ -49,9 +50,7 @@ int diameterCountOfSeries(float start_ft, float limit_ft, float step_ft)
         step_ft == 0.5f ? (limit_ft - start_ft) * 2.0f : (limit_ft - start_ft) / step_ft;
     if (!std::isfinite(c) || c < 0.0f)
         return 1;
-    if (c > 1.0e6f)
-        return MaxSeriesDiameters;
-    return static_cast<int>(c + 0.001f) + 1;
+    return truncateClamped(c + 0.001f, 0, MaxSeriesDiameters - 1) + 1;
 }
 
 } // namespace korva

@@ -190,15 +190,12 @@ std::string rightAlign(std::string_view text, int width)
     return result;
 }
 
-// Text of a value that is not finite; asterisks when it does not fit.
-std::string nonFinite(double value, int width)
+// A value that is not finite has no digits to show: the field is filled with asterisks, as
+// for a value that does not fit. The writers replace such values by zero with a case note
+// before they get here; this keeps "NaN" and "Infinity" out of every file regardless.
+std::string nonFinite(int width)
 {
-    if (std::isnan(value))
-        return rightAlign("NaN", width);
-    std::string sign = value < 0 ? "-" : "";
-    if (static_cast<int>(sign.size()) + 8 <= width)
-        return rightAlign(sign + "Infinity", width);
-    return rightAlign(sign + "Inf", width);
+    return stars(width);
 }
 
 } // namespace
@@ -222,7 +219,7 @@ std::string formatF(double value, int width, int decimals)
     if (width <= 0)
         return {};
     if (!std::isfinite(value))
-        return nonFinite(value, width);
+        return nonFinite(width);
     decimals = std::max(decimals, 0);
     ExactDecimal number;
     exactDecimal(std::fabs(value), number);
@@ -257,7 +254,7 @@ std::string formatE(double value, int width, int decimals)
     if (width <= 0)
         return {};
     if (!std::isfinite(value))
-        return nonFinite(value, width);
+        return nonFinite(width);
     decimals = std::max(decimals, 0);
     ExactDecimal number;
     exactDecimal(std::fabs(value), number);
@@ -315,6 +312,9 @@ std::string formatI(long value, int width, int minDigits)
 
 std::string shortestNumber(float value)
 {
+    // The plot file is read back as numbers: a value that is not finite is written as 0.
+    if (!std::isfinite(value))
+        return " 0";
     std::array<char, 64> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (ec != std::errc())

@@ -9,7 +9,8 @@
 //     " 0.13", -0.125 is "-0.13");
 //   - a value that rounds to zero keeps its minus sign ("-0.00"), as a Fortran runtime writes it;
 //   - the optional leading zero of "0.xxx" is dropped when the field is one column short;
-//   - a value that does not fit fills the whole field with asterisks.
+//   - a value that does not fit fills the whole field with asterisks, and so does a value that
+//     is not finite (never "NaN" or "Infinity"; the free format writes such a value as 0).
 #include <string>
 #include <string_view>
 

@@ -5,11 +5,13 @@
 #include <fstream>
 #include <string>
 
+#include "engine/FiniteGuard.h"
 #include "engine/FixedFormat.h"
 #include "engine/ReportCase.h"
 #include "engine/RunFiles.h"
 #include "engine/UnitConversion.h"
 #include "engine/methods/DecomposedRockSocketSettlement.h"
+#include "engine/methods/FloatToInt.h"
 #include "engine/methods/LoadTransferOutput.h"
 #include "engine/methods/LoadTransferTables.h"
 #include "engine/methods/LoadTransferTexts.h"
@@ -83,6 +85,13 @@ void writeInvalidShaft(std::ostream& report)
     report << '\n' << texts::kWarningHeading << '\n' << texts::kInvalidShaft << '\n';
 }
 
+// A load-settlement value of the case was not finite and was taken as zero.
+void writeNonFiniteNote(LoadSettlementOutputs& out)
+{
+    writeNonFiniteLoadSettlementNote(out.report);
+    writeNonFiniteLoadSettlementNote(out.runNotes);
+}
+
 // Additional t-z curves at the user's depths, three times (trend, upper, lower bound); the
 // trend curves also go to the plot scratch file. Returns false when a depth lies below the
 // strength profile (status 2 set).
@@ -102,13 +111,15 @@ bool additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
         int number = 0;
         for (float depth : deck.tzDepths) {
             ++number;
-            const methods::AdditionalTzCurve curve = methods::buildAdditionalTzCurve(
+            methods::AdditionalTzCurve curve = methods::buildAdditionalTzCurve(
                 selector, number, depth * 12.0f, layers, c.layerStrength, c.rowStrength,
                 c.geometry->stemDiameter_ft * 12.0f);
             if (curve.code != CurveBuildCode::Ok) {
                 writeBeyondProfile(c, out, curve.code, depth * 12.0f);
                 return false;
             }
+            if (replaceNonFinite(curve.curve))
+                writeNonFiniteNote(out);
             curves.push_back(curve.curve);
         }
         const std::vector<methods::TzCurveOutput> shown = curvesForOutput(curves, units);
@@ -184,7 +195,7 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
     for (CurveSelector selector : Selectors) {
         const int s = static_cast<int>(selector);
         *c.curveSelector = s;
-        const methods::LoadSettlementCurve curve = methods::solveLoadSettlement(selector, shaft);
+        methods::LoadSettlementCurve curve = methods::solveLoadSettlement(selector, shaft);
         if (curve.code == CurveBuildCode::TzDepthBeyondProfile ||
             curve.code == CurveBuildCode::TipBeyondProfile) {
             writeBeyondProfile(c, out, curve.code, curve.offendingDepth_in);
@@ -196,6 +207,8 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
             stored = SettlementCurve{};
             continue;
         }
+        if (replaceNonFinite(curve))
+            writeNonFiniteNote(out);
         if (curve.unconvergedSegments > 0)
             out.runNotes << texts::kSegmentNotConverged << '\n'
                          << blanks(5) << texts::selectorHeading(selector) << '\n';
@@ -247,8 +260,10 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
                     const float value = deck.PDSETT[static_cast<std::size_t>(k)];
                     settlements_in.push_back(deck.isSI() ? value * InchesPerMetre : value);
                 }
-                const std::vector<methods::ChartSettlementResult> results =
+                std::vector<methods::ChartSettlementResult> results =
                     methods::solveDesignChartSettlements(curve, shaft, settlements_in);
+                if (replaceNonFinite(results))
+                    writeNonFiniteNote(out);
                 std::vector<float> values_lb;
                 std::vector<methods::SettlementPoint> rows;
                 for (std::size_t k = 0; k < results.size(); ++k) {
@@ -371,9 +386,8 @@ void decomposedRockTip(LoadSettlementCase& c, LoadSettlementRunState& state,
             c.layerMidStress_psf[static_cast<std::size_t>(c.tipLayer)];
     socket.deepestSliceDepth_ft = c.deepestSliceDepth_ft;
     if (!c.effectiveStress_psf.empty()) {
-        const auto index = static_cast<std::size_t>(
-            std::clamp(static_cast<int>(c.deepestSliceDepth_ft), 0,
-                       static_cast<int>(c.effectiveStress_psf.size()) - 1));
+        const auto index = static_cast<std::size_t>(truncateClamped(
+            c.deepestSliceDepth_ft, 0, static_cast<int>(c.effectiveStress_psf.size()) - 1));
         socket.deepestSliceEffectiveStress_psf = c.effectiveStress_psf[index];
     }
     storeSocketCurve(c, state, out, methods::decomposedRockSocketCurve(socket).curve);
@@ -413,8 +427,7 @@ void weakRockTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettl
     socket.intactModulusTop_tsf = layer.EL.top * toTsf;
     socket.intactModulusBottom_tsf = layer.EL.bottom * toTsf;
     const float condition = layer.interfaceCondition.top;
-    const int code =
-        std::isfinite(condition) ? std::clamp(static_cast<int>(std::lround(condition)), 1, 4) : 1;
+    const int code = roundClamped(condition, 1, 4);
     socket.interface = static_cast<methods::WeakRockInterface>(code);
     socket.stemDiameter_ft = c.geometry->stemDiameter_ft;
     socket.firstDiameter_ft = deck.DSTART;

@@ -6,6 +6,7 @@
 #include "engine/CaseSeries.h"
 #include "engine/FixedFormat.h"
 #include "engine/UnitConversion.h"
+#include "engine/methods/FloatToInt.h"
 
 namespace korva {
 
@@ -24,8 +25,7 @@ int seriesCount(float c)
 {
     if (!std::isfinite(c) || c < 0.0f)
         return 1;
-    const float n = std::floor(c + 0.001f) + 1.0f;
-    return n > 1.0e6f ? 1000000 : static_cast<int>(n);
+    return truncateClamped(c + 0.001f, 0, 999999) + 1;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/methods/FloatToInt.h"
 #include "engine/methods/LayerInterpolation.h"
 
 namespace korva::methods {
@@ -67,7 +68,7 @@ float effectiveVerticalStress_psf(std::span<const UnitWeightLayer> layers, float
     if (layers.empty() || !(depth_ft >= 1.0f)) {
         return 0.0f;
     }
-    const int steps = static_cast<int>(std::min(depth_ft, 1.0e6f));
+    const int steps = truncateClamped(depth_ft, 0, 1000000);
     float sigma_psf = 0.0f;
     for (int step = 1; step <= steps; ++step) {
         sigma_psf += stepWeight_psf(layers, step, waterTableDepth_ft);

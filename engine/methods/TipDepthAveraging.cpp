@@ -1,4 +1,5 @@
 #include "engine/methods/TipDepthAveraging.h"
+#include "engine/methods/FloatToInt.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -22,8 +23,7 @@ AveragedTip depthAveragedTip_tons(std::span<const float> sliceTip_tons,
     }
 
     const float zoneLength_ft = 2.0f * baseDiameter_ft;
-    const int zoneDepths =
-        zoneLength_ft > 0.0f ? static_cast<int>(std::min(zoneLength_ft, 1.0e6f)) : 0;
+    const int zoneDepths = truncateClamped(zoneLength_ft, 0, 1000000);
     const bool firstIsStrongRock = strongRockSlice[first];
     float lastSoilValue_tons = sliceTip_tons[first];
     float weightedSum = 0.0f;

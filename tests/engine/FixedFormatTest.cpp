@@ -106,13 +106,15 @@ TEST(FixedFormat, IntegerFieldsWithAndWithoutMinimumDigits)
     EXPECT_EQ(formatI(0, 4, 0), "    ");
 }
 
-TEST(FixedFormat, NonFiniteValuesNeverOverrunTheField)
+TEST(FixedFormat, NonFiniteValuesAreNeverWrittenAsNaNOrInfinity)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(formatF(std::nan(""), 5, 2), "  NaN");
-    EXPECT_EQ(formatF(inf, 10, 2), "  Infinity");
-    EXPECT_EQ(formatE(-inf, 5, 2), " -Inf");
+    EXPECT_EQ(formatF(std::nan(""), 5, 2), "*****");
+    EXPECT_EQ(formatF(inf, 10, 2), "**********");
+    EXPECT_EQ(formatE(-inf, 5, 2), "*****");
     EXPECT_EQ(formatE(inf, 2, 1), "**");
+    EXPECT_EQ(freeFormat(std::numeric_limits<float>::quiet_NaN()), " 0");
+    EXPECT_EQ(freeFormat(-std::numeric_limits<float>::infinity()), " 0");
 }
 
 TEST(FixedFormat, BlanksPaddingAndFreeFormat)
