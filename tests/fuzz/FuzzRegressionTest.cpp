@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ const Target Targets[] = {
     {"engine_deck", engineDeck}, {"names_file", namesFile}, {"project_file", projectFile},
     {"word_reader", wordReader}, {"plot_data", plotData},   {"expression", expression},
 };
+
+void PrintTo(const Target& target, std::ostream* out)
+{
+    *out << target.folder;
+}
 
 class FuzzRegression : public testing::TestWithParam<Target>
 {
