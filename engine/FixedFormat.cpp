@@ -314,7 +314,7 @@ std::string shortestNumber(float value)
 {
     // The plot file is read back as numbers: a value that is not finite is written as 0.
     if (!std::isfinite(value))
-        return " 0";
+        return "0";
     std::array<char, 64> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (ec != std::errc())

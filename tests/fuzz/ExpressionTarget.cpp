@@ -2,10 +2,12 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "gui/controls/ExpressionError.h"
+#include "gui/controls/ControlError.h"
 #include "gui/controls/ExpressionEvaluator.h"
 
 namespace korva::fuzz {
+
+using namespace korva::gui;
 
 int expression(const std::uint8_t* data, std::size_t size)
 {
@@ -13,7 +15,7 @@ int expression(const std::uint8_t* data, std::size_t size)
     for (char separator : {'.', ','}) {
         try {
             (void)EvaluateExpression(text, separator);
-        } catch (const ExpressionError&) {
+        } catch (const EControlError&) {
             // the message the user reads for an entry that cannot be evaluated
         }
     }

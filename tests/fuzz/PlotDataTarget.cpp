@@ -8,6 +8,8 @@
 
 namespace korva::fuzz {
 
+using namespace korva::gui;
+
 int plotData(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)

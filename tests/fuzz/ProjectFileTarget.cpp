@@ -11,6 +11,8 @@
 
 namespace korva::fuzz {
 
+using namespace korva::gui;
+
 int projectFile(const std::uint8_t* data, std::size_t size)
 {
     const PrivateFolder folder;

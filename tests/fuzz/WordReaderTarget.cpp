@@ -7,6 +7,8 @@
 
 namespace korva::fuzz {
 
+using namespace korva::gui;
+
 int wordReader(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
