@@ -15,13 +15,23 @@
 namespace korva::fuzz {
 namespace {
 
-// The text of an output file without what the engine echoes from the deck as text rather
-// than as numbers: the title, and the words it quotes in its messages ("inf" is not a number).
-std::string withoutEchoedText(std::string text, const std::string& title)
+void eraseEvery(std::string& text, const std::string& part)
 {
-    if (!title.empty())
-        for (std::size_t at = text.find(title); at != std::string::npos; at = text.find(title, at))
-            text.erase(at, title.size());
+    if (part.empty())
+        return;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
+        text.erase(at, part.size());
+}
+
+// The text of an output file without what the engine echoes from the deck as text rather
+// than as numbers: the failure message (it quotes the offending word, "inf" is not a number),
+// the title, and any other word it quotes. The message goes first: a title made of quotation
+// marks would otherwise unpair the quotes of the message.
+std::string withoutEchoedText(std::string text, const std::string& message,
+                              const std::string& title)
+{
+    eraseEvery(text, message);
+    eraseEvery(text, title);
     for (std::size_t open = text.find('"'); open != std::string::npos; open = text.find('"')) {
         const std::size_t close = text.find('"', open + 1);
         text.erase(open, close == std::string::npos ? std::string::npos : close - open + 1);
@@ -54,7 +64,8 @@ int engineDeck(const std::uint8_t* data, std::size_t size)
     for (const auto& file : std::filesystem::directory_iterator(folder.path())) {
         if (file.path() == project)
             continue;
-        const std::string text = withoutEchoedText(readFile(file.path()), outcome.title);
+        const std::string text =
+            withoutEchoedText(readFile(file.path()), outcome.message, outcome.title);
         if (test::containsNonFiniteNumber(text))
             finding("a number that is not finite in " + file.path().filename().string(), text);
     }
