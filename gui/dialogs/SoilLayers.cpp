@@ -288,6 +288,10 @@ void TDlgSoilLayers::FitGrid()
         for (int line = 0; line < HeadingRows; ++line)
             if (const QTableWidgetItem* item = fLayerGrid->item(line, column))
                 w = std::max(w, metrics.horizontalAdvance(item->text()) + 8);
+        // The kind lists show their longest label.
+        if (column == KindColumn)
+            if (QWidget* kinds = fLayerGrid->cellWidget(FirstLayerRow, KindColumn))
+                w = std::max(w, kinds->sizeHint().width());
         fLayerGrid->setColumnWidth(column, w);
         width += w;
     }

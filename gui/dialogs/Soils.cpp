@@ -106,6 +106,9 @@ TDlgSoils::TDlgSoils(TProgramData& project, QWidget* parent) : QDialog(parent), 
     BuildDecomposedRockPage();
     BuildWeakRockPage();
     BuildGravelPage();
+    // Space a page does not fill stays below its notes.
+    for (TPage& page : fPage)
+        static_cast<QVBoxLayout*>(page.Widget->layout())->addStretch();
 
     auto* buttons = new QHBoxLayout;
     fCopy = new QPushButton("Copy Values From Top To Bottom", this);
@@ -325,6 +328,8 @@ TGridTable* TDlgSoils::Properties() const
 void TDlgSoils::showEvent(QShowEvent* event)
 {
     LoadValues();
+    layout()->invalidate();
+    layout()->activate();
     QDialog::showEvent(event);
 }
 
@@ -332,8 +337,12 @@ void TDlgSoils::LoadValues()
 {
     setWindowTitle(QString("Data for Layer %1").arg(LayerNumber));
     const int page = PageOfKind(LayerType);
-    for (int i = 0; i < fPages->count(); ++i)
+    // Only the page of the kind is shown, and the window takes its size alone.
+    for (int i = 0; i < fPages->count(); ++i) {
         fPages->setTabVisible(i, i == page);
+        const auto policy = i == page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        fPages->widget(i)->setSizePolicy(policy, policy);
+    }
     if (page < 0)
         return;
     fPages->setCurrentIndex(page);

@@ -144,6 +144,15 @@ class DataWindowSnapshotsTest : public QObject
             Save(editor, system + "_layer_editor_" + QString::number(kind) + "_" + names[kind - 1]);
             editor.hide();
         }
+        // The sand page with the beta procedure: other fields enabled, other notes.
+        d.SetIntValue(LayerColumn::Kind, 0, KindSand);
+        for (int row : {TopRow, BottomRow})
+            p.LayerProperties(0)->SetIntValue(SandColumn::Method, row, SandBetaMethod);
+        TDlgSoils beta(p, &form);
+        beta.LayerType = KindSand;
+        beta.show();
+        Save(beta, system + "_layer_editor_1_sand_beta");
+        beta.hide();
         d.SetRowCount(1);
         d.SetIntValue(LayerColumn::Kind, 0, KindSand);
     }

@@ -256,7 +256,9 @@ class SoilLayersTest : public QObject
         QCOMPARE(kinds->currentText(), QString("sand (FHWA Spec.)"));
         QVERIFY(Child<QCheckBox>(window, "ConfirmDeletion")->isChecked());
 
-        // The design method and the units change the headings of the open window.
+        // The design method and the units change the headings of the open window; a value
+        // typed before the switch is converted with the layer table.
+        Type(LayerField(window, 1, TDlgSoilLayers::DepthColumn), "10");
         Form().Command("MethodLRFD")->trigger();
         Form().Command("UnitsSI")->trigger();
         QCOMPARE(grid->columnCount(), 7);
@@ -265,6 +267,7 @@ class SoilLayersTest : public QObject
         QCOMPARE(grid->item(1, 2)->text(), QString(" of each layer (m) "));
         QCOMPARE(grid->item(1, 4)->text(), QString("       (kN/m^2)    "));
         QCOMPARE(LayerField(window, 1, TDlgSoilLayers::SideFactorColumn)->text(), QString("1"));
+        QCOMPARE(LayerField(window, 1, TDlgSoilLayers::DepthColumn)->text(), QString("3.048"));
         QVERIFY(grid->width() >= 841);
 
         // The tool button brings the same window to the front.
