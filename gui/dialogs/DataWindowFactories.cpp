@@ -6,6 +6,7 @@
 #include "gui/dialogs/PileProperties.h"
 #include "gui/dialogs/ShaftLength.h"
 #include "gui/dialogs/ShaftLoad.h"
+#include "gui/dialogs/SoilLayers.h"
 #include "gui/dialogs/TZPrint.h"
 #include "gui/dialogs/Title.h"
 #include "gui/dialogs/VaryLength.h"
@@ -36,6 +37,7 @@ std::map<ChildWindowKind, ChildWindowFactory> DataWindowFactories()
         {ChildWindowKind::MultipleLengths, Make<TfrmVaryLength>()},
         {ChildWindowKind::DesignCharts, Make<TfrmDesignChart>()},
         {ChildWindowKind::ControlOptions, Make<TfrmOptions>()},
+        {ChildWindowKind::SoilLayers, Make<TDlgSoilLayers>()},
         // The t-z printing option is a modal window: it is done when the factory returns.
         {ChildWindowKind::TzPrinting,
          [](const TChildWindowContext& context) -> QWidget* {

@@ -213,7 +213,12 @@ void TMainForm::CreateMenus()
                           nullptr, true};
     };
     auto designMethod = [this](const char* name, const char* caption, int code) {
-        return TMenuEntry{name, caption, [this, code] { fProject->Store(fProject->NLRFD, code); },
+        // The soil layers window shows the LRFD factor columns only in an LRFD project.
+        return TMenuEntry{name, caption,
+                          [this, code] {
+                              if (fProject->Store(fProject->NLRFD, code))
+                                  ShowProjectValuesInChildWindows();
+                          },
                           nullptr, true};
     };
     // Choosing a computation method closes the window of the other one.

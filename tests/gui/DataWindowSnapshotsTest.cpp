@@ -1,10 +1,13 @@
-// Renders every data window of the shaft and analysis options, the grid window and the t-z
-// printing window to PNG files under <build>/snapshots/data-windows/, in English and in SI
-// units, for looking at the pictures: labels readable, units shown, nothing clipped.
+// Renders every data window of the shaft and analysis options, the soil layers window (ASD and
+// LRFD), every page of the layer editor, the grid window and the t-z printing window to PNG
+// files under <build>/snapshots/data-windows/, in English and in SI units, for looking at the
+// pictures: labels readable, units shown, nothing clipped.
 #include "ScriptedPrompt.h"
 #include "gui/controls/TableForm.h"
+#include "gui/dialogs/Soils.h"
 #include "gui/dialogs/TZPrint.h"
 #include "gui/main/Main.h"
+#include "gui/model/LayerTables.h"
 #include "gui/model/ProgramData.h"
 
 #include <QDir>
@@ -65,6 +68,8 @@ class DataWindowSnapshotsTest : public QObject
             form.CloseChildWindows();
         }
 
+        SoilLayerSnapshots(form, system);
+
         TfrmTZPrint tz(p, &form);
         tz.show();
         Save(tz, system + "_tz_printing");
@@ -86,6 +91,70 @@ class DataWindowSnapshotsTest : public QObject
         properties.show();
         Save(properties, system + "_clay_properties");
         p.SetDataChanged(false);
+    }
+
+    // The soil layers window with a layer of three kinds, in an ASD and in an LRFD project,
+    // and the layer editor on a layer of every kind.
+    void SoilLayerSnapshots(TMainForm& form, const QString& system)
+    {
+        TProgramData& p = form.Project();
+        TGridTable& d = p.D();
+        d.SetRowCount(3);
+        const int kinds[] = {KindClay, KindSand, KindStrongRockBoth};
+        for (int row = 0; row < 3; ++row) {
+            d.SetIntValue(LayerColumn::Kind, row, kinds[row]);
+            d.SetFloatValue(LayerColumn::Depth, row, 12.5L * (row + 1));
+            d.SetFloatValue(LayerColumn::MaxSideFriction, row, 4000);
+            d.SetFloatValue(LayerColumn::MaxEndBearing, row, 120000);
+            d.SetFloatValue(LayerColumn::PhiSide, row, 0.55L);
+        }
+        for (int method : {2, 1}) {
+            p.NLRFD = method;
+            form.UpdateDataMenu();
+            form.Command("DataSoilLayers")->trigger();
+            QMdiSubWindow* window = form.MdiArea()->activeSubWindow();
+            QVERIFY(window != nullptr);
+            Save(*window, system + (method == 1 ? "_soil_layers_lrfd" : "_soil_layers_asd"));
+            form.CloseChildWindows();
+        }
+
+        static const char* names[] = {"sand",
+                                      "clay",
+                                      "shale",
+                                      "strong_rock_either",
+                                      "decomposed_rock",
+                                      "weak_rock",
+                                      "strong_rock_both",
+                                      "gravelly_sand",
+                                      "gravel"};
+        for (int kind = 1; kind <= MaterialKindCount; ++kind) {
+            d.SetIntValue(LayerColumn::Kind, 0, kind);
+            TGridTable& properties = *p.LayerProperties(0);
+            // Wide numbers in every field; the sand page with the Ko procedure.
+            for (int column = 0; column < properties.ColumnCount(); ++column)
+                if (properties.Column(column).Type() == TColumnType::Float)
+                    for (int row : {TopRow, BottomRow})
+                        properties.SetFloatValue(column, row, 1234567.8L);
+            if (kind == KindWeakRock)
+                properties.SetIntValue(WeakRockColumn::InterfaceCondition, TopRow, 2);
+            TDlgSoils editor(p, &form);
+            editor.LayerNumber = 1;
+            editor.LayerType = kind;
+            editor.show();
+            Save(editor, system + "_layer_editor_" + QString::number(kind) + "_" + names[kind - 1]);
+            editor.hide();
+        }
+        // The sand page with the beta procedure: other fields enabled, other notes.
+        d.SetIntValue(LayerColumn::Kind, 0, KindSand);
+        for (int row : {TopRow, BottomRow})
+            p.LayerProperties(0)->SetIntValue(SandColumn::Method, row, SandBetaMethod);
+        TDlgSoils beta(p, &form);
+        beta.LayerType = KindSand;
+        beta.show();
+        Save(beta, system + "_layer_editor_1_sand_beta");
+        beta.hide();
+        d.SetRowCount(1);
+        d.SetIntValue(LayerColumn::Kind, 0, KindSand);
     }
 
   private slots:
