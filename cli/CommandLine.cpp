@@ -122,8 +122,14 @@ class StopOnInterrupt
         action.sa_handler = requestStop;
         action.sa_flags = SA_RESETHAND;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previousInterrupt_);
-        sigaction(SIGTERM, &action, &previousTerminate_);
+        // A signal the process was started to ignore (a background job of a shell without
+        // job control ignores SIGINT) stays ignored.
+        sigaction(SIGINT, nullptr, &previousInterrupt_);
+        sigaction(SIGTERM, nullptr, &previousTerminate_);
+        if (previousInterrupt_.sa_handler != SIG_IGN)
+            sigaction(SIGINT, &action, nullptr);
+        if (previousTerminate_.sa_handler != SIG_IGN)
+            sigaction(SIGTERM, &action, nullptr);
     }
     ~StopOnInterrupt()
     {
