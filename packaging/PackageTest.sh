@@ -36,7 +36,7 @@ grep -q '^/usr/share/korva/validation/.*\.kv8d$' "$work/files" || fail "no valid
 # Control fields: the Qt 6 runtime, libxlsxwriter, OpenGL, the MIME database.
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6openglwidgets6 libxlsxwriter \
-  libgl1-mesa-dri shared-mime-info libstdc\+\+6; do
+  libgl1-mesa-dri shared-mime-info "libstdc[+][+]6"; do
   grep -Eq "(^|, )$package[0-9a-z.-]*( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 grep -Eq '(^|, )(libgl1|libopengl0)( |,|$)' <<<"$depends" || fail "Depends lacks OpenGL: $depends"
@@ -52,7 +52,7 @@ grep -qx 'MimeType=application/x-korva-project;' "$root/usr/share/applications/k
   fail "MimeType line"
 mkdir -p "$work/mime/packages"
 cp "$root/usr/share/mime/packages/korva.xml" "$work/mime/packages/"
-update-mime-database "$work/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "MIME file"; }
+XDG_DATA_HOME="$work" update-mime-database "$work/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "MIME file"; }
 [ ! -s "$work/mime.log" ] || { cat "$work/mime.log"; fail "MIME database warnings"; }
 grep -q 'application/x-korva-project:\*\.kv8d' "$work/mime/globs2" || fail "no *.kv8d glob"
 
