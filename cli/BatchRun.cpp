@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <stdexcept>
 #include <system_error>
 #include <thread>
 
@@ -53,7 +54,15 @@ void runEntries(std::vector<BatchEntry>& entries, const std::vector<bool>& refus
                 return;
             if (refused[index])
                 continue;
-            entries[index].run = runProject(entries[index].argument, WorkFiles::Discarded);
+            try {
+                entries[index].run = runProject(entries[index].argument, WorkFiles::Discarded);
+            } catch (const std::exception& failure) {
+                // Memory exhausted around the run: this project fails, the others go on.
+                entries[index].run.argument = entries[index].argument;
+                entries[index].run.outcome.status = StatusInternalFailure;
+                entries[index].run.outcome.message =
+                    std::string("Internal failure: ") + failure.what();
+            }
             entries[index].ran = true;
             if (options.finished)
                 options.finished(index);
