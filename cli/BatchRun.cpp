@@ -46,6 +46,8 @@ void runEntries(std::vector<BatchEntry>& entries, const std::vector<bool>& refus
 {
     std::atomic<std::size_t> next{0};
     auto worker = [&] {
+        // The work files of this thread's runs, one run after the other.
+        const PrivateWorkFolder work;
         for (;;) {
             if (options.stop != nullptr && options.stop->load())
                 return;
@@ -55,7 +57,8 @@ void runEntries(std::vector<BatchEntry>& entries, const std::vector<bool>& refus
             if (refused[index])
                 continue;
             try {
-                entries[index].run = runProject(entries[index].argument, WorkFiles::Discarded);
+                entries[index].run =
+                    runProject(entries[index].argument, WorkFiles::Discarded, &work);
             } catch (const std::exception& failure) {
                 // Memory exhausted around the run: this project fails, the others go on.
                 entries[index].run.argument = entries[index].argument;

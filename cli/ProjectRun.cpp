@@ -16,37 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of the run's own under the system's temporary folder, removed with everything in
-// it when the run is over. Empty when none could be made; the work files then go to the
-// project's folder as the engine names them.
-class PrivateWorkFolder
-{
-  public:
-    PrivateWorkFolder()
-    {
-        std::error_code error;
-        const fs::path temporary = fs::temp_directory_path(error);
-        if (error)
-            return;
-        std::string pattern = (temporary / "korva-run-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~PrivateWorkFolder()
-    {
-        std::error_code ignored;
-        if (!path_.empty())
-            fs::remove_all(path_, ignored);
-    }
-    PrivateWorkFolder(const PrivateWorkFolder&) = delete;
-    PrivateWorkFolder& operator=(const PrivateWorkFolder&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 // The scratch files of the run, as the desktop program removes them after a run; never the
 // project data file, even when its name is that of a scratch file (such a run is refused).
 void removeScratchFiles(const RunFileNames& names)
@@ -99,6 +68,34 @@ SummaryUnits unitsOf(const RunOutcome& outcome)
 
 } // namespace
 
+PrivateWorkFolder::PrivateWorkFolder()
+{
+    std::error_code error;
+    const fs::path temporary = fs::temp_directory_path(error);
+    if (error)
+        return;
+    std::string pattern = (temporary / "korva-run-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr)
+        path_ = pattern;
+}
+
+PrivateWorkFolder::~PrivateWorkFolder()
+{
+    std::error_code ignored;
+    if (!path_.empty())
+        fs::remove_all(path_, ignored);
+}
+
+void PrivateWorkFolder::clear() const
+{
+    if (path_.empty())
+        return; // the work files were the project folder's own
+    std::error_code ignored;
+    for (const char* name :
+         {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
+        fs::remove(path_ / name, ignored);
+}
+
 fs::path projectPath(const std::string& argument)
 {
     std::error_code error;
@@ -106,7 +103,8 @@ fs::path projectPath(const std::string& argument)
     return error ? fs::path(argument) : project.lexically_normal();
 }
 
-ProjectRun runProject(const std::string& argument, WorkFiles workFiles)
+ProjectRun runProject(const std::string& argument, WorkFiles workFiles,
+                      const PrivateWorkFolder* work)
 {
     ProjectRun run;
     run.argument = argument;
@@ -132,10 +130,12 @@ ProjectRun runProject(const std::string& argument, WorkFiles workFiles)
         return run;
     }
 
-    const PrivateWorkFolder work;
+    std::optional<PrivateWorkFolder> ownFolder;
+    if (work == nullptr)
+        work = &ownFolder.emplace();
     RunFileNames names = beside;
-    if (!work.path().empty())
-        names.workFolder = work.path();
+    if (!work->path().empty())
+        names.workFolder = work->path();
 
     // A report left by an earlier run is not named as this run's report.
     const auto reportBefore = reportTime(names.report);
@@ -149,6 +149,8 @@ ProjectRun runProject(const std::string& argument, WorkFiles workFiles)
                  {ChartWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
                 moveFile(names.workFile(name), beside.workFile(name));
     }
+    // The next run in this folder begins without the work files of this one.
+    work->clear();
     const auto reportAfter = reportTime(names.report);
     run.reportWritten = reportAfter && reportAfter != reportBefore;
     return run;
