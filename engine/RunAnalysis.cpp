@@ -31,29 +31,6 @@ std::filesystem::path comparable(const std::filesystem::path& path)
     return error ? path.lexically_normal() : canonical;
 }
 
-// Every file of the run must be a file of its own: an output written over the project data
-// file would destroy the project, and a scratch file appended to itself would never end.
-void checkDistinctFiles(const RunFileNames& names)
-{
-    std::vector<std::filesystem::path> all = {names.projectData};
-    for (const auto& output : names.outputFiles())
-        all.push_back(output);
-    for (const char* work :
-         {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
-        all.push_back(names.workFile(work));
-    std::vector<std::filesystem::path> seen;
-    for (const auto& path : all) {
-        const std::filesystem::path key = comparable(names.resolve(path));
-        for (const auto& earlier : seen) {
-            if (earlier == key)
-                throw RunFailure(StatusOutputFileFailed,
-                                 "The file " + quoted(path) +
-                                     " is named for two files of the run; no file was written");
-        }
-        seen.push_back(key);
-    }
-}
-
 void openOutput(AnalysisRun& run, std::ofstream& stream, const std::filesystem::path& path)
 {
     if (!openOutputFile(stream, run.names.resolve(path)) && run.status == StatusNormal) {
@@ -134,11 +111,34 @@ void runAndGather(AnalysisRun& run)
 
 } // namespace
 
+// Every file of the run must be a file of its own: an output written over the project data
+// file would destroy the project, and a scratch file appended to itself would never end.
+void checkDistinctRunFiles(const RunFileNames& names)
+{
+    std::vector<std::filesystem::path> all = {names.projectData};
+    for (const auto& output : names.outputFiles())
+        all.push_back(output);
+    for (const char* work :
+         {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
+        all.push_back(names.workFile(work));
+    std::vector<std::filesystem::path> seen;
+    for (const auto& path : all) {
+        const std::filesystem::path key = comparable(names.resolve(path));
+        for (const auto& earlier : seen) {
+            if (earlier == key)
+                throw RunFailure(StatusOutputFileFailed,
+                                 "The file " + quoted(path) +
+                                     " is named for two files of the run; no file was written");
+        }
+        seen.push_back(key);
+    }
+}
+
 RunOutcome runAnalysis(const RunFileNames& names, const std::tm& analysisTime)
 {
     RunOutcome outcome;
     try {
-        checkDistinctFiles(names);
+        checkDistinctRunFiles(names);
         auto run = std::make_unique<AnalysisRun>(names, analysisTime);
         runAndGather(*run);
         outcome.status = run->status;

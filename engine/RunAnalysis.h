@@ -24,6 +24,10 @@ struct RunOutcome
     AnalysisSummary summary; // final rows of the cases analysed before the run ended
 };
 
+// Throws RunFailure (StatusOutputFileFailed) when one file is named for two files of the run
+// (the project data file, the outputs and the fixed-name work files of the work folder).
+void checkDistinctRunFiles(const RunFileNames& names);
+
 // Runs one analysis with the given files; the time block shows analysisTime.
 RunOutcome runAnalysis(const RunFileNames& names, const std::tm& analysisTime);
 // Same, with the local clock.

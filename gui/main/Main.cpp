@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/DataWindowFactories.h"
 #include "gui/dialogs/ExportDlg.h"
+#include "gui/main/EngineLibraryPath.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/RunFiles.h"
@@ -70,7 +71,7 @@ constexpr int IconWidth = 160;
 
 TMainForm::TMainForm(std::unique_ptr<UserPrompt> prompt, QWidget* parent)
     : QMainWindow(parent), fPrompt(std::move(prompt)),
-      fRun(FromQ(QDir(QCoreApplication::applicationDirPath()).filePath(EngineLibraryName)))
+      fRun(EngineLibraryPath(FromQ(QCoreApplication::applicationDirPath())))
 {
     if (!fPrompt)
         fPrompt = std::make_unique<DialogPrompt>(this);

@@ -167,7 +167,7 @@ TEST(CommandLine, HelpAndUsage)
     for (const std::vector<std::string>& wrong : {std::vector<std::string>{},
                                                   {"run"},
                                                   {"walk", "x.kv8d"},
-                                                  {"run", "a", "b"},
+                                                  {"run", "a", "-x"},
                                                   {"run", "--json"},
                                                   {"run", "--json", "--json"}}) {
         const Invocation usage = invoke(wrong);
