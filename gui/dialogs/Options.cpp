@@ -58,6 +58,7 @@ TfrmOptions::TfrmOptions(const TChildWindowContext& context)
     fEditor = new QLineEdit(editor);
     fEditor->setObjectName("TextEditor");
     fEditor->setMinimumWidth(260);
+    fEditor->setPlaceholderText("none: the desktop's text editor, else the built-in viewer");
     editorLabel->setBuddy(fEditor);
     fBrowse = new QPushButton("&Browse...", editor);
     fBrowse->setObjectName("Browse");
