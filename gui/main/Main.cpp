@@ -108,6 +108,9 @@ TMainForm::~TMainForm()
     for (auto& [kind, window] : fChildWindows)
         if (window)
             delete window.data();
+    // The released plot windows wait for a deferred delete that never comes once the window is
+    // gone; left to the MDI area's own destruction they are freed while it still walks them.
+    qDeleteAll(fMdiArea->subWindowList());
 }
 
 // --- Start-up -------------------------------------------------------------------------------

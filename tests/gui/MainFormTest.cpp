@@ -727,8 +727,9 @@ class MainFormTest : public QObject
             lefts << window->x();
         }
         QVERIFY(lefts.size() > 1); // cascaded, not stacked on one place
-        Form().CloseChildWindows();
-        QCOMPARE(Form().MdiArea()->subWindowList().size(), 0);
+        // Freed with the plot windows still open, as when the window goes away without
+        // being closed: nothing is freed twice.
+        fForm.reset();
     }
 
     void settingsKeepRecentFilesAndEditor()
