@@ -18,7 +18,8 @@ const char* describeRunStatus(int32_t status)
     case StatusProfileBeyondTables:
         return "the soil profile reaches deeper than 503 ft (153.3 m); the run was refused";
     case StatusNamesFileMissing:
-        return "the names file is missing or cannot be read";
+        return "the names file is missing or cannot be read, or a path in it is longer than "
+               "255 characters";
     case StatusNamesFileIncomplete:
         return "the names file ends before its tenth line";
     case StatusProjectFileUnreadable:

@@ -16,7 +16,8 @@ enum RunStatus : int32_t {
     // 503-ft per-depth tables: the run is refused before any slice is stored, with a message in
     // the report and the run notes.
     StatusProfileBeyondTables = 8,
-    // The names file is missing or cannot be read.
+    // The names file is missing or cannot be read, or one of its paths is longer than
+    // NamesFilePathWidth characters.
     StatusNamesFileMissing = 11,
     // The names file ends before its tenth line, or one of its lines cannot be read.
     StatusNamesFileIncomplete = 12,

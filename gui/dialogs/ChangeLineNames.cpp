@@ -3,6 +3,7 @@
 #include "gui/results/PlotPainter.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +31,8 @@ TfrmLineNames::TfrmLineNames(const QStringList& names, QWidget* parent) : QDialo
 
     connect(fList, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
     connect(fEdit, &QLineEdit::editingFinished, this, [this] { StoreEdit(); });
+    // Enter in the name box stores the name; the dialog's OK button does not take it.
+    fEdit->installEventFilter(this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         StoreEdit();
         accept();
@@ -37,6 +40,18 @@ TfrmLineNames::TfrmLineNames(const QStringList& names, QWidget* parent) : QDialo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (!names.isEmpty())
         fList->setCurrentRow(0);
+}
+
+bool TfrmLineNames::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == fEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            StoreEdit();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmLineNames::SelectionChanged()
@@ -56,9 +71,11 @@ void TfrmLineNames::StoreEdit()
     if (!entry)
         return;
     if (fEdit->text().isEmpty()) {
+        // The previous name comes back first, so that the box losing its focus to the message
+        // does not refuse the same empty text a second time.
+        fEdit->setText(entry->text());
         if (Inform)
             Inform(QStringLiteral("The line must have a name!"));
-        fEdit->setText(entry->text());
         return;
     }
     entry->setText(fEdit->text());

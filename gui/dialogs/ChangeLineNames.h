@@ -12,7 +12,8 @@ namespace korva::gui {
 
 // "Legend": edits the names of all curves of a graph. Selecting an entry copies it into the
 // edit box (in the entry's colour); Enter or leaving the box stores the text into the list,
-// an empty text is refused with "The line must have a name!".
+// an empty text is refused with "The line must have a name!". Enter in the box never closes
+// the dialog: only OK and Cancel do.
 class TfrmLineNames : public QDialog
 {
     Q_OBJECT
@@ -27,6 +28,9 @@ class TfrmLineNames : public QDialog
 
     // Shows a message to the user (an information box unless replaced, e.g. by tests).
     std::function<void(const QString&)> Inform;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void SelectionChanged();

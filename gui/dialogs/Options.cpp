@@ -58,6 +58,12 @@ TfrmOptions::TfrmOptions(const TChildWindowContext& context)
     fEditor = new QLineEdit(editor);
     fEditor->setObjectName("TextEditor");
     fEditor->setMinimumWidth(260);
+    // Empty: no editor of the user's; the program then takes $VISUAL or $EDITOR, the
+    // desktop's graphical editor, or its own read-only viewer.
+    fEditor->setPlaceholderText("desktop editor, else built-in viewer");
+    fEditor->setToolTip("Program that shows the report and the run notes. Empty: $VISUAL or "
+                        "$EDITOR, else the desktop's graphical editor, else the program's own "
+                        "read-only viewer. A terminal editor runs inside a terminal window.");
     editorLabel->setBuddy(fEditor);
     fBrowse = new QPushButton("&Browse...", editor);
     fBrowse->setObjectName("Browse");

@@ -3,9 +3,41 @@
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/RunFiles.h"
 
+#include "engine/RunStatus.h"
+
+#include <cctype>
+#include <chrono>
 #include <filesystem>
+#include <system_error>
 
 namespace korva::gui {
+
+namespace RunMessages {
+
+std::string SaveFailedText(const std::string& reason)
+{
+    return reason.empty() ? std::string(SaveFailed) : std::string(SaveFailed) + "\n" + reason;
+}
+
+std::string CompletionText(std::int32_t status, bool reportWritten)
+{
+    if (status == 0)
+        return Completed;
+    std::string reason = describeRunStatus(status);
+    if (!reason.empty())
+        reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    // The analysis ran to its end but stopped short of a result (t-z or tip depth beyond the
+    // profile, design load not reached); any other status means it could not run through.
+    const bool ranThrough = status == StatusTzBeyondProfile || status == StatusQwBeyondProfile ||
+                            status == StatusDesignLoadNotReached;
+    std::string text = std::string(ranThrough ? ErrorsHeading : NotCompletedHeading) + "\n" +
+                       reason + " (status " + std::to_string(status) + ").";
+    if (reportWritten)
+        text += std::string("\n") + CheckOutput;
+    return text;
+}
+
+} // namespace RunMessages
 
 namespace {
 
@@ -47,6 +79,15 @@ class ProjectFolderOnExit
     std::string fFolder;
 };
 
+// True when the file exists and was written at or after `since` (the moment the engine was
+// called): a report left by an earlier run is no report of this one.
+bool WrittenSince(const std::string& path, std::filesystem::file_time_type since)
+{
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    return !error && written >= since;
+}
+
 class UnloadAfterRun
 {
   public:
@@ -74,10 +115,10 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
     host.SetFileSaved(true);
     try {
         host.SaveProject();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         // The file on disk no longer holds the project on screen: analysing it would report
-        // results of other data, so the run ends here.
-        host.ShowInformation(RunMessages::SaveFailed);
+        // results of other data, so the run ends here, with the system's reason.
+        host.ShowInformation(RunMessages::SaveFailedText(error.what()));
         return RunOutcome::NotStarted;
     }
     if (!host.FileSaved() || HasDefaultProjectName(host.ProjectFileName()) || !host.CheckData())
@@ -117,14 +158,18 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
         // Unloads the engine and removes the names file when this block ends, also when the
         // engine call or the reading of its results throws.
         UnloadAfterRun unload(fLibrary, folder);
+        // File times are compared a second early: some file systems keep whole seconds.
+        const auto called = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(1);
         {
             BusyCursor hourglass(host);
             status = entry(EngineRunRequest);
         }
         fLastStatus = status;
-        host.ShowInformation(status == 0 ? RunMessages::Completed
-                                         : RunMessages::CompletedWithErrors);
-        host.ReadResults();
+        const bool reportWritten = WrittenSince(ChangeFileExtension(projectFile, ".kv8o"), called);
+        host.ShowInformation(RunMessages::CompletionText(status, reportWritten));
+        // After a failed run its message has said why; a plot data file it left unfinished is
+        // read as far as it goes without a second message.
+        host.ReadResults(status == 0);
         RemoveRunScratchFiles(projectFile);
     }
     host.CloseChildWindows();

@@ -17,6 +17,17 @@ inline constexpr const char* Completed =
 inline constexpr const char* CompletedWithErrors =
     "Computations are completed, but there may be errors.\nPlease, check output file for "
     "results or error messages.";
+inline constexpr const char* ErrorsHeading = "Computations are completed, but there may be errors.";
+inline constexpr const char* NotCompletedHeading = "Computations could not be completed.";
+inline constexpr const char* CheckOutput =
+    "Please, check output file for results or error messages.";
+
+// "An error occured during saving" followed by the system's reason on a line of its own.
+std::string SaveFailedText(const std::string& reason);
+// What the user reads after the engine returned: for status 0 the completion message; for any
+// other status one message that names the engine's reason and its status number, and points
+// to the output report only when this run wrote it.
+std::string CompletionText(std::int32_t status, bool reportWritten);
 } // namespace RunMessages
 
 // Name of the engine library and of its entry point.
@@ -44,9 +55,10 @@ class RunHost
     virtual void ShowInformation(const std::string& message) = 0;
     // Hourglass cursor on (true) and off (false) around the engine call.
     virtual void SetBusy(bool busy) = 0;
-    // Reads the results of the project (plot data with error reporting on) and enables the
-    // result commands accordingly.
-    virtual void ReadResults() = 0;
+    // Reads the results of the project (plot data) and enables the result commands
+    // accordingly. reportErrors: a plot data file that cannot be read is reported to the user
+    // (off when the run's message has already named what went wrong).
+    virtual void ReadResults(bool reportErrors) = 0;
     virtual void CloseChildWindows() = 0;
     // Makes folder the process's current folder and the folder offered by the file dialogs.
     virtual void SetCurrentFolder(const std::string& folder) = 0;

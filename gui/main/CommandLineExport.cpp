@@ -107,13 +107,19 @@ int Export(TDocument document, const QString& outputArgument, const QString& pro
         return Fail(QStringLiteral("the project file %1 cannot be read.").arg(project), messages);
 
     const RunOutcome outcome = form.CompRunClick();
-    if (outcome == RunOutcome::CompletedWithErrors)
-        return Fail(QStringLiteral("the analysis of %1 ended with status %2; see its report %3. "
+    if (outcome == RunOutcome::CompletedWithErrors) {
+        // The report is named only when the run wrote one.
+        const QString report = QFileInfo(project).absolutePath() + "/" +
+                               QFileInfo(project).completeBaseName() + ".kv8o";
+        const QString see =
+            QFileInfo::exists(report) ? QStringLiteral("; see its report ") + report : QString();
+        return Fail(QStringLiteral("the analysis of %1 ended with status %2%3. "
                                    "No document was written.")
                         .arg(project)
                         .arg(form.Run().LastStatus())
-                        .arg(QFileInfo(project).absolutePath() + "/" +
-                             QFileInfo(project).completeBaseName() + ".kv8o"));
+                        .arg(see),
+                    messages);
+    }
     if (outcome != RunOutcome::Completed || !form.ShowOutput)
         return Fail(QStringLiteral("the analysis of %1 did not complete. No document was written.")
                         .arg(project),

@@ -2,11 +2,13 @@
 
 #include "gui/dialogs/DataWindowFactories.h"
 #include "gui/dialogs/ExportDlg.h"
+#include "gui/main/CascadeLayout.h"
 #include "gui/main/EngineLibraryPath.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/RunFiles.h"
 #include "gui/main/TextEditorLauncher.h"
+#include "gui/main/TextFileViewer.h"
 #include "gui/main/ToolBarIcons.h"
 #include "gui/main/UserSettings.h"
 #include "gui/model/InOutError.h"
@@ -33,8 +35,11 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace korva::gui {
 
@@ -86,7 +91,9 @@ TMainForm::TMainForm(std::unique_ptr<UserPrompt> prompt, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     ReadSettingsAtCreation();
-    fGraphWindowFactory = TPlotForm::Factory(fMdiArea);
+    // Pictures and printouts of the plots are offered in the project's folder.
+    fGraphWindowFactory = TPlotForm::Factory(
+        fMdiArea, [this] { return QFileInfo(ToQ(fProject->FileName)).absolutePath(); });
     for (auto& [kind, factory] : DataWindowFactories())
         RegisterChildWindow(kind, std::move(factory));
     fProject = TProgramData::Create();
@@ -102,6 +109,9 @@ TMainForm::~TMainForm()
     for (auto& [kind, window] : fChildWindows)
         if (window)
             delete window.data();
+    // The released plot windows wait for a deferred delete that never comes once the window is
+    // gone; left to the MDI area's own destruction they are freed while it still walks them.
+    qDeleteAll(fMdiArea->subWindowList());
 }
 
 // --- Start-up -------------------------------------------------------------------------------
@@ -112,8 +122,8 @@ void TMainForm::ReadSettingsAtCreation()
     settings.ReadEditorAndFolder();
     fWordProcessor = settings.wordProcessor;
     fCurDir = settings.directory;
-    if (fWordProcessor.isEmpty())
-        fWordProcessor = DefaultTextEditorCommand();
+    // An empty editor command stays empty: the editor is then chosen when a file is shown
+    // (the desktop's graphical editor, else the built-in viewer), never stored as the user's.
     if (fCurDir.isEmpty() || !QFileInfo(fCurDir).isDir())
         fCurDir = QCoreApplication::applicationDirPath();
     fPrevFile.Clear();
@@ -365,7 +375,7 @@ void TMainForm::CreateMenus()
 
     // Window
     fWindowMenu = menuBar()->addMenu("&Window");
-    AddCommand(fWindowMenu, "WindowCascade", "&Cascade", [this] { fMdiArea->cascadeSubWindows(); });
+    AddCommand(fWindowMenu, "WindowCascade", "&Cascade", [this] { CascadeChildWindows(); });
     AddCommand(fWindowMenu, "WindowArrange", "&Arrange Icons", [this] { ArrangeIcons(); });
     fWindowSeparator = fWindowMenu->addSeparator();
     fWindowSeparator->setVisible(false);
@@ -596,6 +606,40 @@ void TMainForm::UpdateWindowMenu()
             fWindowActions[i]->setText(windows[i]->windowTitle());
     }
     fWindowSeparator->setVisible(!windows.isEmpty());
+}
+
+void TMainForm::CascadeChildWindows()
+{
+    // Minimised windows stay among the icons; the others are cascaded in the order they were
+    // opened, the last one on top.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : fMdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (window->isVisible() && !window->isMinimized())
+            windows << window;
+    if (windows.isEmpty())
+        return;
+    QMdiSubWindow* active = fMdiArea->activeSubWindow();
+    const QStyle* style = windows.front()->style();
+    const int offset =
+        style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front()) +
+        style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.front());
+    // A new plot window's size with the frame and title bar of a sub-window around it.
+    const QSize frame = windows.front()->size() - windows.front()->contentsRect().size();
+    const QSize usable = TPlotForm::InitialSize() + frame;
+    const QSize area = fMdiArea->viewport()->size();
+    const std::vector<TCascadePlace> places =
+        CascadeLayout(area.width(), area.height(), static_cast<int>(windows.size()), offset,
+                      usable.width(), usable.height());
+    for (int k = 0; k < windows.size(); ++k) {
+        QMdiSubWindow* window = windows[k];
+        const TCascadePlace& place = places[static_cast<std::size_t>(k)];
+        if (window->isMaximized())
+            window->showNormal();
+        window->setGeometry(place.X, place.Y, place.Width, place.Height);
+        window->raise();
+    }
+    if (active && windows.contains(active))
+        fMdiArea->setActiveSubWindow(active);
 }
 
 void TMainForm::ArrangeIcons()
@@ -836,11 +880,36 @@ void TMainForm::WriteSettings()
 void TMainForm::EditTextFile(const char* extension)
 {
     const QString path = ProjectPathWithExtension(extension);
-    QString command = fWordProcessor;
-    if (command.trimmed().isEmpty())
-        command = DefaultTextEditorCommand();
-    if (!StartTextEditor(command, path))
+    const TEditorLaunch launch = ResolveTextEditor(fWordProcessor);
+    if (launch.BuiltInViewer) {
+        ShowTextViewer(path);
+        return;
+    }
+    if (!StartTextEditor(launch.Command, path))
         fPrompt->Information(EditorStartFailedMessage);
+}
+
+TTextFileViewer* TMainForm::ShowTextViewer(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    TTextFileViewer* viewer = nullptr;
+    for (const QPointer<TTextFileViewer>& open : fTextViewers)
+        if (open && open->FilePath() == absolute)
+            viewer = open;
+    if (viewer) {
+        viewer->Reload(); // a run may have rewritten the file
+    } else {
+        // A window of its own beside the main window, as an editor's would be.
+        viewer = new TTextFileViewer(absolute, this);
+        viewer->setWindowFlag(Qt::Window);
+        fTextViewers.erase(std::remove(fTextViewers.begin(), fTextViewers.end(), nullptr),
+                           fTextViewers.end());
+        fTextViewers.push_back(viewer);
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
 }
 
 // --- Result graphs --------------------------------------------------------------------------
@@ -853,8 +922,13 @@ bool TMainForm::ReadPlotData(const QString& fileName, bool reportErrors)
         fProject->ID2 = result.ID2;
     showtzcurves = result.showtzcurves;
     showloadcurves = result.showloadcurves;
-    if (!result.ShowOutput && reportErrors)
-        fPrompt->Information(PlotReadFailureMessage);
+    if (!result.ShowOutput && reportErrors) {
+        // The reader's reason (line and item) follows, so that the message says what failed.
+        QString message = PlotReadFailureMessage;
+        if (!result.ErrorMessage.empty())
+            message += "\n" + QString::fromStdString(result.ErrorMessage);
+        fPrompt->Information(message);
+    }
     return result.ShowOutput;
 }
 
@@ -1100,9 +1174,9 @@ void TMainForm::SetBusy(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void TMainForm::ReadResults()
+void TMainForm::ReadResults(bool reportErrors)
 {
-    AfterResultsRead(true);
+    AfterResultsRead(reportErrors);
 }
 
 void TMainForm::SetCurrentFolder(const std::string& folder)

@@ -30,6 +30,7 @@ class QToolBar;
 namespace korva::gui {
 
 class TDlgExport;
+class TTextFileViewer;
 
 // The main window of the desktop program: the frame of every other window, the menus and the
 // tool bar, the project file commands, the settings, the text editor commands and the run.
@@ -61,8 +62,11 @@ class TMainForm : public QMainWindow, private RunHost
     void OpenDroppedFile(const QString& path);
     // Opens a project with the reader of filter (1 current layout, 2 previous, ...).
     void OpenFile(const QString& path, int filter);
-    // Starts the text editor on the project file with extension (".kv8d", ".kv8r", ".kv8o").
+    // Shows the project file with extension (".kv8d", ".kv8r", ".kv8o") in the text editor
+    // (ResolveTextEditor), or in the built-in viewer when no editor can be started.
     void EditTextFile(const char* extension);
+    // The built-in read-only viewer on a file: the one already open on it, or a new one.
+    TTextFileViewer* ShowTextViewer(const QString& path);
     // Shows a result graph in its plot window.
     void ShowGraph(TGraphPlot& graph);
 
@@ -145,7 +149,7 @@ class TMainForm : public QMainWindow, private RunHost
     bool CheckData() override;
     void ShowInformation(const std::string& message) override;
     void SetBusy(bool busy) override;
-    void ReadResults() override;
+    void ReadResults(bool reportErrors) override;
     void SetCurrentFolder(const std::string& folder) override;
 
     // One entry of a menu table: a command, a separator (no name) or a submenu (items).
@@ -197,6 +201,8 @@ class TMainForm : public QMainWindow, private RunHost
     void ReadSettingsAtFirstShow();
     QString ProjectPathWithExtension(const char* extension) const;
     void ArrangeIcons();
+    // Window > Cascade: every window keeps a usable size (CascadeLayout).
+    void CascadeChildWindows();
     // Save dialog for an exported document: the project's folder and name with `extension`;
     // a name typed without extension gets it.
     QString ChooseExportFile(const QString& title, const char* extension, const QString& filter);
@@ -244,6 +250,7 @@ class TMainForm : public QMainWindow, private RunHost
     bool fRestoringActive = false;
     // Commands that open a child window, enabled only while the window can be made.
     std::multimap<ChildWindowKind, QAction*> fChildCommands;
+    std::vector<QPointer<TTextFileViewer>> fTextViewers;
 };
 
 } // namespace korva::gui

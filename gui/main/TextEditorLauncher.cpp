@@ -6,28 +6,113 @@
 
 namespace korva::gui {
 
-QString DefaultTextEditorCommand()
+namespace {
+
+// Editors that draw in a terminal; the names Debian installs them under.
+const QStringList& TerminalEditorNames()
 {
-    for (const char* variable : {"VISUAL", "EDITOR"}) {
-        const QString value = qEnvironmentVariable(variable).trimmed();
-        if (!value.isEmpty())
-            return value;
-    }
-    // Graphical editors first: a terminal editor started without a terminal shows nothing.
-    for (const char* program : {"xdg-open", "gedit", "gnome-text-editor", "kate", "kwrite",
-                                "mousepad", "pluma", "xed", "featherpad", "leafpad"}) {
+    static const QStringList names{"sensible-editor",
+                                   "editor",
+                                   "vi",
+                                   "vim",
+                                   "vim.basic",
+                                   "vim.tiny",
+                                   "nvim",
+                                   "view",
+                                   "nano",
+                                   "rnano",
+                                   "pico",
+                                   "ed",
+                                   "red",
+                                   "emacs-nox",
+                                   "mg",
+                                   "joe",
+                                   "jed",
+                                   "jmacs",
+                                   "jstar",
+                                   "mcedit",
+                                   "micro",
+                                   "ne",
+                                   "zile",
+                                   "kak",
+                                   "hx",
+                                   "elvis",
+                                   "jove",
+                                   "elvis-tiny"};
+    return names;
+}
+
+// Graphical editors looked for on the PATH when no editor is configured, the desktop's
+// opener first.
+constexpr const char* kGraphicalEditors[] = {
+    "xdg-open", "gedit", "gnome-text-editor", "kate",    "kwrite", "mousepad",
+    "pluma",    "xed",   "featherpad",        "leafpad", "geany"};
+
+QString Quoted(const QString& word)
+{
+    return word.contains(' ') ? '"' + word + '"' : word;
+}
+
+// The command itself, or for a terminal editor the command inside a terminal emulator; empty
+// when a terminal editor has no terminal to run in.
+QString Runnable(const QString& command)
+{
+    if (!IsTerminalEditor(command))
+        return command;
+    const QString terminal = TerminalEmulator();
+    if (terminal.isEmpty())
+        return {};
+    return Quoted(terminal) + " -e " + command;
+}
+
+} // namespace
+
+bool IsTerminalEditor(const QString& command)
+{
+    const QStringList words = QProcess::splitCommand(command);
+    if (words.isEmpty())
+        return false;
+    return TerminalEditorNames().contains(QFileInfo(words.first()).fileName());
+}
+
+QString TerminalEmulator()
+{
+    for (const char* program : {"x-terminal-emulator", "xterm"}) {
         const QString path = QStandardPaths::findExecutable(program);
         if (!path.isEmpty())
             return path;
     }
-    const QString terminal = QStandardPaths::findExecutable("x-terminal-emulator");
-    for (const char* program : {"sensible-editor", "editor", "nano", "vi"}) {
-        const QString path = QStandardPaths::findExecutable(program);
-        if (path.isEmpty())
+    return {};
+}
+
+TEditorLaunch ResolveTextEditor(const QString& configured)
+{
+    TEditorLaunch launch;
+    if (!configured.trimmed().isEmpty()) {
+        launch.Command = Runnable(configured.trimmed());
+        launch.BuiltInViewer = launch.Command.isEmpty();
+        return launch;
+    }
+    launch.Command = DefaultTextEditorCommand();
+    launch.BuiltInViewer = launch.Command.isEmpty();
+    return launch;
+}
+
+QString DefaultTextEditorCommand()
+{
+    for (const char* variable : {"VISUAL", "EDITOR"}) {
+        const QString value = qEnvironmentVariable(variable).trimmed();
+        if (value.isEmpty())
             continue;
-        if (!terminal.isEmpty())
-            return QString("\"%1\" -e \"%2\"").arg(terminal, path);
-        return path;
+        const QString command = Runnable(value);
+        if (!command.isEmpty())
+            return command;
+    }
+    // Graphical editors only: a terminal editor started without a terminal shows nothing.
+    for (const char* program : kGraphicalEditors) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty())
+            return Quoted(path);
     }
     return {};
 }

@@ -7,9 +7,31 @@ namespace korva::gui {
 inline constexpr const char* EditorStartFailedMessage =
     "An error occurred in running the Word Processor";
 
-// The text editor command used when the user has configured none: $VISUAL or $EDITOR when
-// set, else the desktop's opener (xdg-open) when installed, else the first editor found on
-// the PATH. Empty when nothing is found.
+// How a project's text file is shown: by an editor command started as its own process, or in
+// the program's own read-only text window.
+struct TEditorLaunch
+{
+    bool BuiltInViewer = false;
+    QString Command; // program and arguments; the file path is appended
+};
+
+// True for editors that work only inside a terminal (vi, nano, sensible-editor, ...): started
+// without a terminal they show nothing and quit.
+bool IsTerminalEditor(const QString& command);
+
+// A terminal emulator that can run a program with "-e" (x-terminal-emulator, xterm); empty
+// when none is installed.
+QString TerminalEmulator();
+
+// How to show a text file with the editor command the user configured (empty: none).
+// A configured command is used as it is, except that a terminal editor is run inside a
+// terminal emulator and, without one, gives way to the built-in viewer. Without a configured
+// command: $VISUAL or $EDITOR under the same rule, else the desktop's graphical editor
+// (xdg-open, or a known graphical editor on the PATH), else the built-in viewer.
+TEditorLaunch ResolveTextEditor(const QString& configured);
+
+// The editor command used when the user has configured none; empty when the built-in viewer
+// is to be used.
 QString DefaultTextEditorCommand();
 
 // Program and arguments of an editor command with the file path appended as one more

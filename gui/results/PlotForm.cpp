@@ -12,6 +12,7 @@
 #include "gui/results/PlotPainter.h"
 
 #include <QActionGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QMdiArea>
@@ -142,7 +143,7 @@ TPlotForm::TPlotForm(TGraphPlot& graph, QWidget* parent) : QMainWindow(parent), 
     fLegend->SetFontSize(graph.SizeFont, graph.LegendFont);
     RebuildLegend();
     fLegend->setVisible(graph.LineCount() > 0 && graph.ShowLegend);
-    resize(800, 600);
+    resize(InitialSize());
 }
 
 TPlotForm::~TPlotForm()
@@ -164,12 +165,20 @@ TPlotForm* TPlotForm::Create(TGraphPlot& graph, QMdiArea* area)
     return form;
 }
 
-TGraphWindowFactory TPlotForm::Factory(QMdiArea* area)
+TGraphWindowFactory TPlotForm::Factory(QMdiArea* area, std::function<QString()> documentFolder)
 {
     QPointer<QMdiArea> guarded(area);
-    return [guarded](TGraphPlot& graph) -> TGraphWindow* {
-        return TPlotForm::Create(graph, guarded.data());
+    return [guarded, documentFolder](TGraphPlot& graph) -> TGraphWindow* {
+        TPlotForm* form = TPlotForm::Create(graph, guarded.data());
+        form->DocumentFolder = documentFolder;
+        return form;
     };
+}
+
+QString TPlotForm::StartFolder() const
+{
+    const QString folder = DocumentFolder ? DocumentFolder() : QString();
+    return folder.isEmpty() ? QDir::currentPath() : folder;
 }
 
 void TPlotForm::ShowRestored()
@@ -194,14 +203,21 @@ void TPlotForm::Release()
 
 void TPlotForm::SetLogicBounds(const TLogicBounds& bounds)
 {
+    // The legend keeps its place while the user zooms: a box that jumped between corners
+    // with every zoom would have to be looked for again each time.
     fLogicBounds = bounds;
-    PlaceLegend();
     fCanvas->update();
 }
 
 int TPlotForm::BaseTextHeight() const
 {
     return QFontInfo(fCanvas->font()).pixelSize();
+}
+
+int TPlotForm::PictureBaseTextHeight(int ppi) const
+{
+    const int screenPpi = std::max(1, fCanvas->logicalDpiY());
+    return std::max(1, static_cast<int>(std::lround(double(BaseTextHeight()) * ppi / screenPpi)));
 }
 
 int TPlotForm::TextHeight() const
@@ -216,6 +232,20 @@ TPlotLayout TPlotForm::WindowPlotLayout() const
     return WindowLayout(
         fCanvas->width(), fCanvas->height(),
         LayoutInputFor(*fData, TextHeight(), fCanvas->logicalDpiX(), fCanvas->logicalDpiY()));
+}
+
+std::vector<TTickLabel> TPlotForm::TickLabelsShown() const
+{
+    if (!fData)
+        return {};
+    TDrawArea area;
+    area.Rect = {0, 0, fCanvas->width(), fCanvas->height()};
+    area.GraphArea = WindowPlotLayout().Graph;
+    area.PpiX = fCanvas->logicalDpiX();
+    area.PpiY = fCanvas->logicalDpiY();
+    const int h = TextHeight();
+    return TickLabels(*fData, fLogicBounds, area, h,
+                      LabelledTickSpacing(fLogicBounds, area.GraphArea, h));
 }
 
 TLegendAnchor TPlotForm::LegendAnchor() const
@@ -504,14 +534,16 @@ QImage TPlotForm::RenderPicture(double widthInches, double heightInches, int ppi
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
-    // Laid out with the window's pixels per inch and text height.
-    const int ppiX = fCanvas->logicalDpiX();
-    const int ppiY = fCanvas->logicalDpiY();
+    // Laid out at the picture's own pixels per inch, its text scaled from the window's by the
+    // same ratio: the picture looks like the window, only sharper. (Laid out at the window's
+    // pixels per inch, a 300-ppi picture would carry text a third of the size.)
+    const int base = PictureBaseTextHeight(ppi);
     // An eighth of an inch of the picture's own pixels stays clear around the drawing.
     const TDeviceRect drawing = PictureDrawingRect(image.width(), image.height(), ppi, ppi);
-    TPlotLayout layout = WindowLayoutIn(drawing, LayoutInputFor(*fData, TextHeight(), ppiX, ppiY));
+    TPlotLayout layout = WindowLayoutIn(
+        drawing, LayoutInputFor(*fData, GraphTextHeight(base, fData->SizeFont), ppi, ppi));
     QPainter painter(&image);
-    TDrawArea area = MakeDrawArea(painter, drawing, layout, ppiX, ppiY, BaseTextHeight());
+    TDrawArea area = MakeDrawArea(painter, drawing, layout, ppi, ppi, base);
     area.PrintLegend = true;
     area.MessedUp = true;
     PaintPlot(*fData, fLogicBounds, area, LegendAnchor());
@@ -540,11 +572,16 @@ void TPlotForm::SaveToDiskClick()
 {
     if (!fData)
         return;
-    QFileDialog chooser(this, QStringLiteral("Save To Disk"));
+    QFileDialog chooser(this, QStringLiteral("Save To Disk"), StartFolder());
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setNameFilters(
-        {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PNG picture (*.png)")});
-    chooser.setDefaultSuffix(QStringLiteral("bmp"));
+        {QStringLiteral("PNG picture (*.png)"), QStringLiteral("Bitmap (*.bmp)")});
+    chooser.setDefaultSuffix(QStringLiteral("png"));
+    // A name typed without extension takes the one of the chosen filter.
+    connect(&chooser, &QFileDialog::filterSelected, &chooser, [&chooser](const QString& filter) {
+        chooser.setDefaultSuffix(filter.contains(QStringLiteral("*.bmp")) ? QStringLiteral("bmp")
+                                                                          : QStringLiteral("png"));
+    });
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
     const QString path = chooser.selectedFiles().front();
@@ -588,7 +625,7 @@ void TPlotForm::PrintClick()
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the page goes to a PDF file instead.
         QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF File"),
-                                                    QString(), QStringLiteral("PDF (*.pdf)"));
+                                                    StartFolder(), QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

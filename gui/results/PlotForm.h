@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
+#include <QSize>
 
 #include <array>
 #include <functional>
@@ -62,7 +63,12 @@ class TPlotForm : public QMainWindow, public TGraphWindow
 
     // Creates the window as a child of the MDI area (a top-level window when area is null).
     static TPlotForm* Create(TGraphPlot& graph, QMdiArea* area);
-    static TGraphWindowFactory Factory(QMdiArea* area);
+    // documentFolder: where the save and print dialogs start (the project's folder).
+    static TGraphWindowFactory Factory(QMdiArea* area,
+                                       std::function<QString()> documentFolder = {});
+
+    // Size of a new window before it is shown maximised.
+    static QSize InitialSize() { return {800, 600}; }
 
     void ShowRestored() override;
     void Release() override;
@@ -75,9 +81,14 @@ class TPlotForm : public QMainWindow, public TGraphWindow
     // Layout of the client area as last computed, and the graph text height H.
     TPlotLayout WindowPlotLayout() const;
     int TextHeight() const;
+    // Font height of a picture at ppi pixels per inch before the graph's text size: the
+    // window's, scaled from the window's pixels per inch to the picture's.
+    int PictureBaseTextHeight(int ppi) const;
     TPlotCanvas* Canvas() const { return fCanvas; }
     TPlotLegend* Legend() const { return fLegend; }
     QMenu* PlotMenu() const { return fPlotMenu; }
+    // The tick labels as the window paints them at its present size and zoom.
+    std::vector<TTickLabel> TickLabelsShown() const;
     // Curve indexes listed in the legend (the active curves, in order).
     const std::vector<int>& LegendCurves() const { return fLegendCurves; }
 
@@ -121,6 +132,9 @@ class TPlotForm : public QMainWindow, public TGraphWindow
 
     // Shows a message to the user (an information box unless replaced, e.g. by tests).
     std::function<void(const QString&)> Inform;
+    // Folder the save and print dialogs start in (the project's folder); the current folder
+    // when not set.
+    std::function<QString()> DocumentFolder;
 
   private:
     void BuildMenu();
@@ -131,6 +145,7 @@ class TPlotForm : public QMainWindow, public TGraphWindow
     QPoint ClampToGraph(QPoint pos) const;
     TLegendAnchor LegendAnchor() const;
     int BaseTextHeight() const;
+    QString StartFolder() const;
 
     TGraphPlot* fData;
     QPointer<QMdiSubWindow> fSubWindow;

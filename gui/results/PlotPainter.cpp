@@ -104,12 +104,11 @@ void PaintCaptions(const TGraphPlot& graph, const TDrawArea& a, int h)
 void PaintGrid(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& a, int h)
 {
     const TDeviceRect& g = a.GraphArea;
-    TTickSpacing t = ComputeTickSpacing(b, g.Width(), g.Height(), h);
-    if (!t.Valid)
-        return;
     QPainter& p = *a.Canvas;
     p.setFont(GraphFont(h, false));
-    QFontMetrics fm(p.font());
+    const TTickSpacing t = LabelledTickSpacing(b, g, h);
+    if (!t.Valid)
+        return;
     QPen gridPen(Qt::black, 1, Qt::DotLine);
     QPen markPen(Qt::black, 1, Qt::SolidLine);
     gridPen.setCosmetic(true);
@@ -131,10 +130,6 @@ void PaintGrid(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& 
             if (i % 5 == 0) {
                 p.setPen(gridPen);
                 p.drawLine(px, g.Top, px, g.Bottom);
-                p.setPen(Qt::black);
-                QString label = ToQString(GeneralNumberText(x, 4));
-                int top = graph.XOnTop ? g.Top - fm.height() - a.PpiY / 32 : g.Bottom + a.PpiY / 16;
-                TextTopCentred(p, label, px, top);
             }
             p.setPen(markPen);
             p.drawLine(px, axisY, px, axisY + inward);
@@ -149,13 +144,17 @@ void PaintGrid(const TGraphPlot& graph, const TLogicBounds& b, const TDrawArea& 
             if (i % 5 == 0) {
                 p.setPen(gridPen);
                 p.drawLine(g.Left, py, g.Right, py);
-                p.setPen(Qt::black);
-                QString label = ToQString(GeneralNumberText(y, 4));
-                TextUpwardCentred(p, label, g.Left - a.PpiX / 32 - fm.height(), py);
             }
             p.setPen(markPen);
             p.drawLine(g.Left, py, g.Left + markY, py);
         }
+    }
+    p.setPen(Qt::black);
+    for (const TTickLabel& label : TickLabels(graph, b, a, h, t)) {
+        if (label.YAxis)
+            TextUpwardCentred(p, label.Text, label.Anchor.x(), label.Anchor.y());
+        else
+            TextTopCentred(p, label.Text, label.Anchor.x(), label.Anchor.y());
     }
 }
 
@@ -365,6 +364,65 @@ void PaintLayerStrip(const TGraphPlot& graph, const TLogicBounds& b, const TDraw
 QString ToQString(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+int TickLabelGap(int textHeight)
+{
+    return std::max(2, textHeight / 3);
+}
+
+TTickSpacing LabelledTickSpacing(const TLogicBounds& bounds, const TDeviceRect& graphArea,
+                                 int textHeight)
+{
+    const QFontMetrics fm(GraphFont(textHeight, false));
+    const TLabelLength length = [&fm](double value) {
+        return fm.horizontalAdvance(ToQString(GeneralNumberText(value, 4)));
+    };
+    return ComputeTickSpacing(bounds, graphArea.Width(), graphArea.Height(), textHeight, length,
+                              length, TickLabelGap(textHeight));
+}
+
+std::vector<TTickLabel> TickLabels(const TGraphPlot& graph, const TLogicBounds& b,
+                                   const TDrawArea& a, int h, const TTickSpacing& t)
+{
+    std::vector<TTickLabel> labels;
+    if (!t.Valid)
+        return labels;
+    const TDeviceRect& g = a.GraphArea;
+    const QFontMetrics fm(GraphFont(h, false));
+    if (t.FinishX > t.StartX) {
+        for (long long i = t.StartX; i <= t.FinishX; ++i) {
+            if (i % 5 != 0)
+                continue;
+            const double x = static_cast<double>(i) * t.MinorX;
+            const int px = DataToDeviceX(x, b, g);
+            if (px < g.Left || px > g.Right)
+                continue;
+            const QString text = ToQString(GeneralNumberText(x, 4));
+            const int w = fm.horizontalAdvance(text);
+            const int top =
+                graph.XOnTop ? g.Top - fm.height() - a.PpiY / 32 : g.Bottom + a.PpiY / 16;
+            labels.push_back(
+                {text, QRect(px - w / 2, top, w, fm.height()), QPoint(px, top), false});
+        }
+    }
+    if (t.FinishY > t.StartY) {
+        for (long long i = t.StartY; i <= t.FinishY; ++i) {
+            if (i % 5 != 0)
+                continue;
+            const double y = static_cast<double>(i) * t.MinorY;
+            const int py = DataToDeviceY(y, b, g, graph.XOnTop);
+            if (py < g.Top || py > g.Bottom)
+                continue;
+            const QString text = ToQString(GeneralNumberText(y, 4));
+            const int w = fm.horizontalAdvance(text);
+            // Rotated to read upward: as tall as the text is long, as wide as the font is high.
+            const int left = g.Left - a.PpiX / 32 - fm.height();
+            labels.push_back(
+                {text, QRect(left, py - w / 2, fm.height(), w), QPoint(left, py), true});
+        }
+    }
+    return labels;
 }
 
 int GraphTextHeight(int baseTextHeight, int sizeFont)

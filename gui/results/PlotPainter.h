@@ -4,7 +4,9 @@
 #include "gui/results/PlotScale.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -66,6 +68,28 @@ int LegendInset(int ppi);
 std::vector<std::vector<TDevicePoint>> CurveDevicePoints(const TGraphPlot& graph,
                                                          const TLogicBounds& bounds,
                                                          const TDeviceRect& graphArea);
+
+// Least room between two neighbouring tick labels, in pixels, at text height H.
+int TickLabelGap(int textHeight);
+
+// Tick spacing of a graph area at text height H whose labels never overlap: where the labels
+// of the spacing chosen from the area's size would collide, the next coarser spacing is taken.
+TTickSpacing LabelledTickSpacing(const TLogicBounds& bounds, const TDeviceRect& graphArea,
+                                 int textHeight);
+
+// One tick label as painted: its text and its box in device pixels (for a y label, the box
+// of the text turned to read upward).
+struct TTickLabel
+{
+    QString Text;
+    QRect Box;
+    QPoint Anchor; // x label: centre of its top edge; y label: its left edge at the tick
+    bool YAxis = false;
+};
+
+// The tick labels of a paint of the graph with spacing t at text height H.
+std::vector<TTickLabel> TickLabels(const TGraphPlot& graph, const TLogicBounds& bounds,
+                                   const TDrawArea& area, int textHeight, const TTickSpacing& t);
 
 // Paints the graph on area.Canvas: background, captions and title, grid and tick labels,
 // curves with markers, the legend (with PrintLegend), the soil-layer strip and the frame.

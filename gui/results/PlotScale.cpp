@@ -64,6 +64,20 @@ int ToDevice(double pixel)
     return static_cast<int>(std::lround(std::clamp(pixel, -kLimit, kLimit)));
 }
 
+// Minor spacings and the tick index ranges of the major spacings chosen.
+void SetTickIndices(TTickSpacing& t, const TLogicBounds& bounds)
+{
+    t.MinorX = t.MajorX / 5.0;
+    t.MinorY = t.MajorY / 5.0;
+    double lowY = std::min(bounds.Top, bounds.Bottom);
+    double highY = std::max(bounds.Top, bounds.Bottom);
+    t.StartX = std::min(0LL, static_cast<long long>(RoundUp(bounds.Left / t.MinorX)));
+    t.FinishX = std::max(0LL, static_cast<long long>(RoundDown(bounds.Right / t.MinorX)));
+    t.StartY = std::min(0LL, static_cast<long long>(RoundUp(lowY / t.MinorY)));
+    t.FinishY = std::max(0LL, static_cast<long long>(RoundDown(highY / t.MinorY)));
+    t.Valid = true;
+}
+
 } // namespace
 
 double ExtentStep(double range)
@@ -163,15 +177,59 @@ TTickSpacing ComputeTickSpacing(const TLogicBounds& bounds, int areaWidth, int a
         return t;
     t.MajorX = SnapSpacing(rawX);
     t.MajorY = SnapSpacing(rawY);
-    t.MinorX = t.MajorX / 5.0;
-    t.MinorY = t.MajorY / 5.0;
-    double lowY = std::min(bounds.Top, bounds.Bottom);
-    double highY = std::max(bounds.Top, bounds.Bottom);
-    t.StartX = std::min(0LL, static_cast<long long>(RoundUp(bounds.Left / t.MinorX)));
-    t.FinishX = std::max(0LL, static_cast<long long>(RoundDown(bounds.Right / t.MinorX)));
-    t.StartY = std::min(0LL, static_cast<long long>(RoundUp(lowY / t.MinorY)));
-    t.FinishY = std::max(0LL, static_cast<long long>(RoundDown(highY / t.MinorY)));
-    t.Valid = true;
+    SetTickIndices(t, bounds);
+    return t;
+}
+
+double NextCoarserSpacing(double major)
+{
+    const double e = std::pow(10.0, std::floor(std::log10(major)));
+    const double f = major / e; // 1, 2 or 5 (up to rounding)
+    if (f < 1.5)
+        return 2.0 * e;
+    if (f < 3.5)
+        return 5.0 * e;
+    return 10.0 * e;
+}
+
+double SpacingForLabels(double major, double low, double high, int pixels,
+                        const TLabelLength& labelLength, int gap)
+{
+    if (!labelLength || !(major > 0.0) || !(high > low) || pixels <= 0)
+        return major;
+    // Each step at least doubles the spacing: a few dozen steps pass any range of doubles.
+    for (int step = 0; step < 64; ++step) {
+        const double distance = major / (high - low) * pixels;
+        const long long first = static_cast<long long>(RoundUp(low / major));
+        const long long last = static_cast<long long>(RoundDown(high / major));
+        bool apart = true;
+        // The label values as the painter forms them: index 5k of the minor spacing.
+        const double minor = major / 5.0;
+        int previous = -1;
+        for (long long k = first; k <= last && apart; ++k) {
+            const int length = labelLength(static_cast<double>(5 * k) * minor);
+            if (previous >= 0 && (previous + length) / 2.0 + gap > distance)
+                apart = false;
+            previous = length;
+        }
+        if (apart)
+            return major;
+        major = NextCoarserSpacing(major);
+    }
+    return major;
+}
+
+TTickSpacing ComputeTickSpacing(const TLogicBounds& bounds, int areaWidth, int areaHeight,
+                                int textHeight, const TLabelLength& labelLengthX,
+                                const TLabelLength& labelLengthY, int gap)
+{
+    TTickSpacing t = ComputeTickSpacing(bounds, areaWidth, areaHeight, textHeight);
+    if (!t.Valid)
+        return t;
+    t.MajorX = SpacingForLabels(t.MajorX, bounds.Left, bounds.Right, areaWidth, labelLengthX, gap);
+    t.MajorY = SpacingForLabels(t.MajorY, std::min(bounds.Top, bounds.Bottom),
+                                std::max(bounds.Top, bounds.Bottom), areaHeight, labelLengthY, gap);
+    SetTickIndices(t, bounds);
     return t;
 }
 

@@ -2,6 +2,8 @@
 
 #include "gui/results/PlotLayout.h"
 
+#include <functional>
+
 namespace korva::gui {
 
 class TGraphPlot;
@@ -42,6 +44,25 @@ double SnapSpacing(double raw);
 // Tick spacing for a graph area of the given size at text height H (pixels).
 TTickSpacing ComputeTickSpacing(const TLogicBounds& bounds, int areaWidth, int areaHeight,
                                 int textHeight);
+
+// The next coarser major spacing of the snapping rule: 1 -> 2 -> 5 -> 10 times the decade.
+double NextCoarserSpacing(double major);
+
+// Pixels a tick label of the given value takes along its axis.
+using TLabelLength = std::function<int(double value)>;
+
+// The major spacing of one axis, made coarser (NextCoarserSpacing) until no two neighbouring
+// labels overlap: labels sit at the multiples of `major` within [low, high], centred on their
+// ticks along an axis `pixels` long, and two neighbours need half of each one's length plus
+// `gap` between their ticks.
+double SpacingForLabels(double major, double low, double high, int pixels,
+                        const TLabelLength& labelLength, int gap);
+
+// ComputeTickSpacing with each axis's spacing made coarser until its labels stand apart
+// (SpacingForLabels); the tick indices follow the spacings chosen.
+TTickSpacing ComputeTickSpacing(const TLogicBounds& bounds, int areaWidth, int areaHeight,
+                                int textHeight, const TLabelLength& labelLengthX,
+                                const TLabelLength& labelLengthY, int gap);
 
 // Data <-> device mapping over a graph area. xOnTop: Top at the area's upper edge.
 int DataToDeviceX(double x, const TLogicBounds& bounds, const TDeviceRect& area);

@@ -2,15 +2,24 @@
 // menu rules, the text editor and a run through the engine library of this build.
 #include "ScriptedPrompt.h"
 #include "gui/main/Main.h"
+#include "gui/main/TextFileViewer.h"
+#include "gui/main/UserSettings.h"
 #include "gui/model/LayerTables.h"
 #include "gui/model/ProgramData.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QToolBar>
@@ -283,6 +292,61 @@ class MainFormTest : public QObject
         QCOMPARE(Bytes(damaged), damages[0].bytes);
     }
 
+    void runThatCannotSaveSaysWhy()
+    {
+        // The project's folder vanished after it was opened (a removed stick, a folder
+        // deleted elsewhere): Run cannot save, and says what the system reported.
+        const QString folder = Work("Site");
+        QVERIFY(QDir().mkpath(folder));
+        const QString project = folder + "/Example.kv8d";
+        QVERIFY(QFile::copy(QString(KORVA_EXAMPLES) + "/Example.kv8d", project));
+        ShowActive();
+        OpenWithKeyboard(project, 1);
+        QVERIFY(QDir(folder).removeRecursively());
+        ClickToolButton("SpeedRun");
+        QCOMPARE(fPrompt->informations.size(), 1);
+        const QString told = fPrompt->informations.front();
+        QVERIFY2(told.startsWith(QString(RunMessages::SaveFailed) + "\n" + folder),
+                 qPrintable(told));
+        QVERIFY2(told.endsWith(": No such file or directory"), qPrintable(told));
+        QVERIFY(fPrompt->errors.isEmpty());
+    }
+
+    void failedRunGivesOneMessageWithTheEnginesReason()
+    {
+        ShowActive();
+        // A design load the shaft never carries: the report exists and is pointed to.
+        const QString clay = Work("ClaySite.kv8d");
+        QByteArray bytes = Bytes(QString(KORVA_EXAMPLES) + "/ClaySite.kv8d");
+        QVERIFY(bytes.contains("\n2 15 150 2.5 3"));
+        WriteBytes(clay, bytes.replace("\n2 15 150 2.5 3", "\n2 15 150000 2.5 3"));
+        OpenWithKeyboard(clay, 1);
+        ClickToolButton("SpeedRun");
+        QCOMPARE(fPrompt->informations,
+                 QStringList{"Computations are completed, but there may be errors.\nThe design "
+                             "load is not reached within the soil profile (status 7).\nPlease, "
+                             "check output file for results or error messages."});
+        QVERIFY(QFileInfo::exists(Work("ClaySite.kv8o")));
+        fPrompt->informations.clear();
+
+        // A project path longer than the engine's 255 characters: nothing is written, and no
+        // output file is named.
+        QString deep = fWork->path();
+        while (deep.size() < 260)
+            deep += "/a-folder-of-a-deeply-nested-project-tree";
+        QVERIFY(QDir().mkpath(deep));
+        const QString project = deep + "/Example.kv8d";
+        QVERIFY(QFile::copy(QString(KORVA_EXAMPLES) + "/Example.kv8d", project));
+        OpenWithKeyboard(project, 1);
+        ClickToolButton("SpeedRun");
+        QCOMPARE(fPrompt->informations,
+                 QStringList{"Computations could not be completed.\nThe names file is missing or "
+                             "cannot be read, or a path in it is longer than 255 characters "
+                             "(status 11)."});
+        QVERIFY(!QFileInfo::exists(deep + "/Example.kv8o"));
+        QVERIFY(!Form().ShowOutput);
+    }
+
     void siProjectRuns()
     {
         Form().OpenFile(Example("SiSandOverClay.kv8d"), 1);
@@ -516,6 +580,156 @@ class MainFormTest : public QObject
         Form().EditTextFile(".kv8o");
         QCOMPARE(fPrompt->informations,
                  QStringList{"An error occurred in running the Word Processor"});
+    }
+
+    void withoutEditorTheReportOpensInTheBuiltInViewer()
+    {
+        // Fresh settings, and of editors only terminal ones, with no terminal to run them in.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmar", "KORVA").clear();
+        const QString bin = Work("bin");
+        QVERIFY(QDir().mkpath(bin));
+        for (const char* name : {"sensible-editor", "vi", "nano"}) {
+            QFile program(bin + "/" + name);
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            program.write("#!/bin/sh\necho started >> \"$(dirname \"$0\")/started.txt\"\n");
+            program.close();
+            program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray visual = qgetenv("VISUAL");
+        const QByteArray editor = qgetenv("EDITOR");
+        qputenv("PATH", bin.toUtf8());
+        qputenv("VISUAL", "");
+        qputenv("EDITOR", "");
+        auto restore = qScopeGuard([&] {
+            qputenv("PATH", path);
+            qputenv("VISUAL", visual);
+            qputenv("EDITOR", editor);
+        });
+        fForm.reset();
+        auto prompt = std::make_unique<ScriptedPrompt>();
+        fPrompt = prompt.get();
+        fForm = std::make_unique<TMainForm>(std::move(prompt));
+        Form().SetEngineLibraryPath(KORVA_ENGINE_LIBRARY);
+        Form().StartUp({});
+        // No editor is made up and stored for the user.
+        QCOMPARE(Form().WordProcessor(), QString());
+
+        const QString project = Example("Example.kv8d");
+        ShowActive();
+        OpenWithKeyboard(project, 1);
+        ClickToolButton("SpeedRun");
+        QCOMPARE(fPrompt->informations, QStringList{RunMessages::Completed});
+        ClickToolButton("SpeedViewOutput");
+        QVERIFY(fPrompt->informations.size() == 1 && fPrompt->errors.isEmpty());
+        QVERIFY(!QFileInfo::exists(bin + "/started.txt"));
+
+        auto viewers = [] {
+            QList<TTextFileViewer*> found;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* viewer = qobject_cast<TTextFileViewer*>(widget);
+                    viewer && viewer->isVisible())
+                    found << viewer;
+            return found;
+        };
+        QCOMPARE(viewers().size(), 1);
+        TTextFileViewer* viewer = viewers().front();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        const QString report = QString::fromLocal8Bit(Bytes(Work("Example.kv8o")));
+        QCOMPARE(viewer->Text()->toPlainText(), report);
+        QVERIFY(viewer->Text()->isReadOnly());
+        QVERIFY(QFontInfo(viewer->Text()->font()).fixedPitch());
+        QCOMPARE(viewer->windowTitle(), QString("Example.kv8o (read-only)"));
+
+        // Find: Ctrl+F, the word, Enter.
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(viewer->FindBox()->isVisible() && viewer->FindBox()->hasFocus());
+        QTest::keyClicks(viewer->FindBox(), "capacity");
+        QTest::keyClick(viewer->FindBox(), Qt::Key_Return);
+        QCOMPARE(viewer->Text()->textCursor().selectedText().toLower(), QString("capacity"));
+        QTest::keyClicks(viewer->FindBox(), "-not-in-the-report");
+        QTest::keyClick(viewer->FindBox(), Qt::Key_Return);
+        QCOMPARE(viewer->FindStatus()->text(), QString("Not found"));
+
+        // Print to PDF, offered beside the report.
+        QString offered;
+        viewer->ChoosePdfFile = [&](const QString& suggested) {
+            offered = suggested;
+            return Work("report");
+        };
+        QTest::mouseClick(
+            viewer->Tools()->widgetForAction(viewer->findChild<QAction*>("PrintToPdf")),
+            Qt::LeftButton);
+        QCOMPARE(offered, Work("Example.pdf"));
+        QVERIFY(Bytes(Work("report.pdf")).startsWith("%PDF"));
+
+        // Open in Editor: a terminal editor without a terminal is refused with the reason.
+        QStringList told;
+        viewer->Inform = [&told](const QString& text) { told << text; };
+        viewer->ChooseEditorProgram = [&] { return bin + "/vi"; };
+        QTest::mouseClick(
+            viewer->Tools()->widgetForAction(viewer->findChild<QAction*>("OpenInEditor")),
+            Qt::LeftButton);
+        QCOMPARE(told, QStringList{bin + "/vi works only inside a terminal, and no terminal "
+                                         "program (x-terminal-emulator, xterm) is installed."});
+        QVERIFY(!QFileInfo::exists(bin + "/started.txt"));
+
+        const QString folder = QString(KORVA_BUILD_DIR) + "/snapshots/text-viewer";
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(viewer->grab().save(folder + "/TextFileViewer.png"));
+
+        // The same file again: the same window, the text read anew.
+        ClickToolButton("SpeedViewOutput");
+        QCOMPARE(viewers().size(), 1);
+        // Edit Input Text: a second window on the data file.
+        Form().UpdateComputationMenu();
+        Form().Command("EditInput")->trigger();
+        QCOMPARE(viewers().size(), 2);
+        viewers().at(0)->close();
+        viewers().at(0)->close();
+        QTRY_COMPARE(viewers().size(), 0);
+    }
+
+    void cascadeKeepsPlotWindowsUsable()
+    {
+        const QString project = Example("Example.kv8d");
+        Form().resize(1280, 960);
+        ShowActive();
+        OpenWithKeyboard(project, 1);
+        ClickToolButton("SpeedRun");
+        // Fifteen plot windows from the Graphics menu.
+        Form().UpdateGraphicsMenu();
+        int opened = 0;
+        for (const char* name :
+             {"GraphSkin", "GraphTip", "GraphTotal", "GraphCombine", "GraphFSSkin", "GraphFSTip",
+              "GraphFSTotal", "GraphCombineD", "GraphAxial", "GraphUpper", "GraphLower",
+              "GraphCombinedSettle", "GraphTz", "GraphQw", "GraphTzAdd", "GraphLoad"}) {
+            QAction* item = Form().Command(name);
+            if (opened < 15 && item->isEnabled() && item->isVisible()) {
+                item->trigger();
+                ++opened;
+            }
+        }
+        QCOMPARE(opened, 15);
+        QCOMPARE(Form().MdiArea()->subWindowList().size(), 15);
+        Form().Command("WindowCascade")->trigger();
+        const QSize area = Form().MdiArea()->viewport()->size();
+        QVERIFY(area.width() > 820 && area.height() > 620);
+        QSet<int> lefts;
+        for (QMdiSubWindow* window : Form().MdiArea()->subWindowList()) {
+            QVERIFY(!window->isMaximized());
+            // At least a new plot window's size, and inside the area.
+            QVERIFY2(window->widget()->width() >= 800 && window->widget()->height() >= 600,
+                     qPrintable(QString("%1 x %2").arg(window->width()).arg(window->height())));
+            QVERIFY(QRect(QPoint(), area).contains(window->geometry()));
+            lefts << window->x();
+        }
+        QVERIFY(lefts.size() > 1); // cascaded, not stacked on one place
+        // Freed with the plot windows still open, as when the window goes away without
+        // being closed: nothing is freed twice.
+        fForm.reset();
     }
 
     void settingsKeepRecentFilesAndEditor()

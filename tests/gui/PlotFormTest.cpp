@@ -2,6 +2,8 @@
 // The pictures of every kind of plot are written to <build>/plots for inspection.
 
 #include "gui/results/PlotForm.h"
+#include "ExampleRun.h"
+#include "ModalDialog.h"
 #include "gui/dialogs/Caption.h"
 #include "gui/dialogs/ChangeActiveLines.h"
 #include "gui/dialogs/ChangeLineNames.h"
@@ -12,12 +14,16 @@
 #include "gui/results/PlotPainter.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -167,10 +173,8 @@ class PlotFormTest : public QObject
     static TDeviceRect PictureGraphArea(TPlotForm& form, const QImage& image, int ppi)
     {
         const TDeviceRect drawing = PictureDrawingRect(image.width(), image.height(), ppi, ppi);
-        return WindowLayoutIn(drawing, LayoutInputFor(*form.Data(), form.TextHeight(),
-                                                      form.Canvas()->logicalDpiX(),
-                                                      form.Canvas()->logicalDpiY()))
-            .Graph;
+        const int h = GraphTextHeight(form.PictureBaseTextHeight(ppi), form.Data()->SizeFont);
+        return WindowLayoutIn(drawing, LayoutInputFor(*form.Data(), h, ppi, ppi)).Graph;
     }
     std::unique_ptr<TPlotForm> OpenForm(TGraphPlot& graph, int width = 900, int height = 700)
     {
@@ -189,9 +193,250 @@ class PlotFormTest : public QObject
         QVERIFY(form.SavePicture(PlotFolder() + "/" + name + "-saved.png", 6.0, 4.0, 96));
     }
 
+    static QAction* PlotCommand(TPlotForm& form, const QString& caption)
+    {
+        for (QAction* action : form.PlotMenu()->actions())
+            if (action->text() == caption)
+                return action;
+        return nullptr;
+    }
+
+    // The graph frame of a picture, found in its pixels: the outermost columns and rows that
+    // are black over most of the picture's height or width.
+    static QRect FrameInPicture(const QImage& image)
+    {
+        auto black = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 60; };
+        int left = -1, right = -1, top = -1, bottom = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                n += black(x, y);
+            if (n > image.height() / 2) {
+                if (left < 0)
+                    left = x;
+                right = x;
+            }
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            int n = 0;
+            for (int x = 0; x < image.width(); ++x)
+                n += black(x, y);
+            if (n > image.width() / 2) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+        }
+        return QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+
+    // No two neighbouring labels of an axis overlap or touch.
+    static QString Collision(const std::vector<TTickLabel>& labels)
+    {
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                if (labels[i].YAxis == labels[j].YAxis &&
+                    labels[i].Box.adjusted(-1, -1, 1, 1).intersects(labels[j].Box))
+                    return labels[i].Text + " / " + labels[j].Text;
+        return {};
+    }
+
     QStringList fMessages;
 
   private slots:
+    void tickLabelsNeverOverlap()
+    {
+        QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+        TExampleRun run("StiffClayLrfdSi");
+        QVERIFY(run.Ran());
+        // Load against settlement in kN and m: settlements of a few millimetres on the
+        // vertical axis, 4-digit loads on the horizontal one.
+        for (TGraphPlot* graph :
+             {&run.form->Graphs().pltAxial, &run.form->Graphs().pltCombinedSettle}) {
+            for (const QSize size : {QSize(640, 480), QSize(800, 600), QSize(1024, 700),
+                                     QSize(1280, 900), QSize(1600, 1000)}) {
+                for (int font : {10, 15, 20}) {
+                    auto form = OpenForm(*graph, size.width(), size.height());
+                    form->SetFontSize(font);
+                    const std::vector<TTickLabel> labels = form->TickLabelsShown();
+                    QVERIFY(labels.size() > 4);
+                    const QString where = QString("%1 at %2 x %3, font %4: ")
+                                              .arg(QString::fromStdString(graph->Caption))
+                                              .arg(size.width())
+                                              .arg(size.height())
+                                              .arg(font);
+                    QVERIFY2(Collision(labels).isEmpty(), qPrintable(where + Collision(labels)));
+                    // Zoomed into the first tenth, where the labels are longest.
+                    form->SetLogicBounds(ZoomIn(0.0, 0.0, form->MaxLogicBounds().Right / 10,
+                                                std::fabs(form->MaxLogicBounds().Bottom) / 10,
+                                                form->MaxLogicBounds(), graph->Yreversed));
+                    QVERIFY2(Collision(form->TickLabelsShown()).isEmpty(),
+                             qPrintable(where + "zoomed " + Collision(form->TickLabelsShown())));
+                    form->SetFontSize(10);
+                }
+            }
+            // Printed on a letter page at the usual printer resolutions, 1-inch margins.
+            for (int ppi : {300, 600, 1200}) {
+                const int margins[4] = {1000, 1000, 1000, 1000};
+                const TDeviceRect drawing =
+                    PrintDrawingRect(margins, ppi, ppi, 11 * ppi, 17 * ppi / 2, 0, 0);
+                const int h = GraphTextHeight(ppi * 9 / 72, graph->SizeFont);
+                TDrawArea area;
+                area.GraphArea = PrintLayout(drawing, LayoutInputFor(*graph, h, ppi, ppi)).Graph;
+                area.PpiX = area.PpiY = ppi;
+                const TLogicBounds full = FullExtent(*graph);
+                const auto labels =
+                    TickLabels(*graph, full, area, h, LabelledTickSpacing(full, area.GraphArea, h));
+                QVERIFY(labels.size() > 4);
+                QVERIFY2(Collision(labels).isEmpty(),
+                         qPrintable(QString("printed at %1 ppi: ").arg(ppi) + Collision(labels)));
+            }
+        }
+    }
+
+    void editLegendEnterStoresTheNameAndKeepsTheDialogOpen()
+    {
+        TGraphPlot graph;
+        FillSettlementGraph(graph);
+        auto form = OpenForm(graph);
+        bool openAfterEnter = false, openAfterEmpty = false;
+        QString listed, boxAfterEmpty;
+        QStringList told;
+        WhenModalShown<TfrmLineNames>([&](TfrmLineNames* dialog) {
+            dialog->Inform = [&told](const QString& text) { told << text; };
+            QListWidget* list = dialog->List();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(1)).center());
+            QLineEdit* box = dialog->Edit();
+            QTest::mouseClick(box, Qt::LeftButton);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, "Upper bound, 1.2 m shaft");
+            QTest::keyClick(box, Qt::Key_Return);
+            openAfterEnter = dialog->isVisible();
+            listed = list->item(1)->text();
+            // An empty name: the message, the old name back, the dialog still open.
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Delete);
+            QTest::keyClick(box, Qt::Key_Return);
+            openAfterEmpty = dialog->isVisible();
+            boxAfterEmpty = box->text();
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        PlotCommand(*form, "&Edit Legend")->trigger();
+        QVERIFY(openAfterEnter);
+        QCOMPARE(listed, QString("Upper bound, 1.2 m shaft"));
+        QVERIFY(openAfterEmpty);
+        QCOMPARE(told, QStringList{"The line must have a name!"});
+        QCOMPARE(boxAfterEmpty, QString("Upper bound, 1.2 m shaft"));
+        QCOMPARE(graph.Lines(1).fValueS, std::string("Upper bound, 1.2 m shaft"));
+        QCOMPARE(form->Legend()->item(1)->text(), QString("Upper bound, 1.2 m shaft *"));
+    }
+
+    void legendKeepsItsPlaceWhileZooming()
+    {
+        TGraphPlot graph;
+        FillDepthGraph(graph, false);
+        graph.ShowLayers = false;
+        auto form = OpenForm(graph);
+        const QPoint first = form->Legend()->pos();
+        QVERIFY(LegendClearOfCurves(*form));
+        // Zoom into the upper left, where the curves then fill the whole area, and out again.
+        const TDeviceRect g = form->WindowPlotLayout().Graph;
+        QWidget* canvas = form->Canvas();
+        const QPoint from(g.Left + 5, g.Top + 5);
+        const QPoint to(g.Left + g.Width() / 6, g.Top + g.Height() / 3);
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(canvas, to);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+        QVERIFY(form->LogicBounds().Right < 400.0);
+        QCOMPARE(form->Legend()->pos(), first);
+        for (int click = 0; click < 4; ++click) {
+            QTest::mousePress(canvas, Qt::RightButton, {}, QPoint(g.Left + 20, g.Bottom - 20));
+            QCOMPARE(form->Legend()->pos(), first);
+        }
+        QCOMPARE(form->LogicBounds().Right, form->MaxLogicBounds().Right);
+        // A legend the user dragged stays where it was put as well.
+        TPlotLegend* legend = form->Legend();
+        const QPoint grab = legend->visualItemRect(legend->item(0)).center();
+        QTest::mousePress(legend->viewport(), Qt::LeftButton, {}, grab);
+        QTest::mouseMove(legend->viewport(), grab + QPoint(-200, 150));
+        QTest::mouseRelease(legend->viewport(), Qt::LeftButton, {}, grab + QPoint(-200, 150));
+        const QPoint put = legend->pos();
+        QVERIFY(put != first);
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(canvas, to);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+        QCOMPARE(legend->pos(), put);
+    }
+
+    void saveToDiskStartsInTheProjectFolderAndLooksLikeTheWindow()
+    {
+        TGraphPlot graph;
+        FillSettlementGraph(graph);
+        auto form = OpenForm(graph);
+        QTemporaryDir project;
+        form->DocumentFolder = [&project] { return project.path(); };
+        QString startedIn;
+        QStringList filters;
+        WhenModalShown<QFileDialog>([&](QFileDialog* dialog) {
+            startedIn = dialog->directory().absolutePath();
+            filters = dialog->nameFilters();
+            WhenModalShown<TdlgFormat>([](TdlgFormat* format) {
+                QTest::mouseClick(format->PpiBox(), Qt::LeftButton);
+                QTest::keyClick(format->PpiBox(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(format->PpiBox(), "300");
+                QTest::mouseClick(
+                    format->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                    Qt::LeftButton);
+            });
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClicks(name, "settlement");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        PlotCommand(*form, "&Save To Disk...")->trigger();
+        QCOMPARE(startedIn, project.path());
+        QCOMPARE(filters, (QStringList{"PNG picture (*.png)", "Bitmap (*.bmp)"}));
+        QImage sharp(project.filePath("settlement.png"));
+        QVERIFY(!sharp.isNull());
+        QCOMPARE(sharp.size(), QSize(1800, 1200)); // 6 x 4 inches at 300 pixels per inch
+        QVERIFY(sharp.save(PlotFolder() + "/settlement-300ppi-saved.png"));
+
+        // The same picture at the window's resolution: the frame and the margins around it
+        // (made by the text) are the same fractions of the picture.
+        const int screen = form->Canvas()->logicalDpiY();
+        QImage plain = form->RenderPicture(6.0, 4.0, screen);
+        const QRect a = FrameInPicture(sharp);
+        const QRect b = FrameInPicture(plain);
+        QVERIFY(a.isValid() && b.isValid());
+        const double tolerance = 0.01;
+        QVERIFY2(std::fabs(double(a.left()) / sharp.width() - double(b.left()) / plain.width()) <
+                     tolerance,
+                 qPrintable(QString("left %1 of %2, %3 of %4")
+                                .arg(a.left())
+                                .arg(sharp.width())
+                                .arg(b.left())
+                                .arg(plain.width())));
+        QVERIFY(std::fabs(double(a.right()) / sharp.width() - double(b.right()) / plain.width()) <
+                tolerance);
+        QVERIFY(std::fabs(double(a.top()) / sharp.height() - double(b.top()) / plain.height()) <
+                tolerance);
+        QVERIFY(std::fabs(double(a.bottom()) / sharp.height() -
+                          double(b.bottom()) / plain.height()) < tolerance);
+
+        // Print without a printer: the PDF file is offered in the project's folder too.
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            startedIn.clear();
+            WhenModalShown<QFileDialog>([&](QFileDialog* dialog) {
+                startedIn = dialog->directory().absolutePath();
+                dialog->reject();
+            });
+            PlotCommand(*form, "&Print...")->trigger();
+            QCOMPARE(startedIn, project.path());
+        }
+    }
+
     void opensWithFullExtentLegendAndMenu()
     {
         TGraphPlot graph;

@@ -1,4 +1,5 @@
 #include "gui/results/PlotScale.h"
+#include "gui/model/NumberText.h"
 #include "gui/results/GraphPlot.h"
 #include "gui/results/PlotLayout.h"
 #include "gui/results/PlotMarkerShape.h"
@@ -325,3 +326,50 @@ TEST(PlotMarkers, ShapeByCurveIndex)
 }
 
 } // namespace
+
+TEST(PlotScaleTest, LabelsThatWouldCollideTakeTheNextCoarserSpacing)
+{
+    EXPECT_DOUBLE_EQ(NextCoarserSpacing(0.001), 0.002);
+    EXPECT_DOUBLE_EQ(NextCoarserSpacing(0.002), 0.005);
+    EXPECT_DOUBLE_EQ(NextCoarserSpacing(0.005), 0.01);
+    EXPECT_DOUBLE_EQ(NextCoarserSpacing(500.0), 1000.0);
+    EXPECT_DOUBLE_EQ(NextCoarserSpacing(1000.0), 2000.0);
+
+    // Labels 8 pixels a character, 5 pixels apart at least.
+    const TLabelLength length = [](double value) {
+        return 8 * static_cast<int>(GeneralNumberText(value, 4).size());
+    };
+    const struct
+    {
+        double major, low, high;
+        int pixels;
+        double expected;
+    } cases[] = {
+        // Settlements in metres: "0.001" "0.002" 25 pixels apart collide; 0.002 fits.
+        {0.001, 0.0, 0.012, 300, 0.002},
+        // Loads in kN: "500" "1000" 25 pixels apart collide; 1000 fits (50 pixels).
+        {500.0, 0.0, 6000.0, 300, 1000.0},
+        // Already apart: kept.
+        {10.0, 0.0, 50.0, 600, 10.0},
+        // Negative values and a window not holding 0.
+        {0.5, -3.0, -0.5, 100, 1.0},
+        // Little room: the finest spacing whose labels fit, here the two ends.
+        {1.0, 0.0, 5.0, 20, 5.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.high);
+        EXPECT_DOUBLE_EQ(SpacingForLabels(c.major, c.low, c.high, c.pixels, length, 5), c.expected);
+    }
+    // No measure: the spacing stands.
+    EXPECT_DOUBLE_EQ(SpacingForLabels(0.001, 0.0, 0.012, 300, {}, 5), 0.001);
+
+    // Both axes through ComputeTickSpacing, the tick indices following the spacing chosen.
+    // Small text: ten labels asked for on each axis, 500 and 0.001 apart, which collide.
+    TTickSpacing t = ComputeTickSpacing({0.0, 6000.0, 0.0, 0.012}, 300, 300, 5, length, length, 5);
+    ASSERT_TRUE(t.Valid);
+    EXPECT_DOUBLE_EQ(t.MajorX, 1000.0);
+    EXPECT_DOUBLE_EQ(t.MinorX, 200.0);
+    EXPECT_EQ(t.FinishX, 30);
+    EXPECT_DOUBLE_EQ(t.MajorY, 0.002);
+    EXPECT_EQ(t.FinishY, 30);
+}

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,7 +44,10 @@ class FakeHost : public RunHost
     }
     void ShowInformation(const std::string& message) override { messages.push_back(message); }
     void SetBusy(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
-    void ReadResults() override { events.push_back("read"); }
+    void ReadResults(bool reportErrors) override
+    {
+        events.push_back(reportErrors ? "read" : "read quietly");
+    }
     void CloseChildWindows() override { events.push_back("close"); }
     void SetCurrentFolder(const std::string& folder) override
     {
@@ -67,6 +71,7 @@ class AnalysisRunTest : public ::testing::Test
         fs::remove_all(folder);
         fs::create_directories(folder);
         unsetenv("KORVA_FAKE_ENGINE_STATUS");
+        unsetenv("KORVA_FAKE_ENGINE_NO_FILES");
     }
     void TearDown() override
     {
@@ -110,8 +115,52 @@ TEST_F(AnalysisRunTest, NonZeroStatusStillReadsResults)
     EXPECT_EQ(run.Execute(host), RunOutcome::CompletedWithErrors);
     EXPECT_EQ(run.LastStatus(), 1);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], RunMessages::CompletedWithErrors);
-    EXPECT_NE(std::find(host.events.begin(), host.events.end(), "read"), host.events.end());
+    EXPECT_EQ(host.messages[0], "Computations could not be completed.\nBad request code; nothing "
+                                "was done (status 1).\nPlease, check output file for results or "
+                                "error messages.");
+    // Read without a second message: the run's message has named the cause.
+    EXPECT_NE(std::find(host.events.begin(), host.events.end(), "read quietly"), host.events.end());
+}
+
+TEST_F(AnalysisRunTest, FailedRunNamesTheEnginesReasonInOneMessage)
+{
+    // Status, whether the engine writes its files, and the one message the user reads. A
+    // report left by an earlier run is never pointed to when this run wrote none.
+    const struct
+    {
+        const char* status;
+        bool writesFiles;
+        std::string message;
+    } cases[] = {
+        {"7", true,
+         "Computations are completed, but there may be errors.\nThe design load is not reached "
+         "within the soil profile (status 7).\nPlease, check output file for results or error "
+         "messages."},
+        {"11", false,
+         "Computations could not be completed.\nThe names file is missing or cannot be read, or "
+         "a path in it is longer than 255 characters (status 11)."},
+        {"15", true,
+         "Computations could not be completed.\nThe project data file has a format error "
+         "(status 15).\nPlease, check output file for results or error messages."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status);
+        setenv("KORVA_FAKE_ENGINE_STATUS", c.status, 1);
+        if (c.writesFiles)
+            unsetenv("KORVA_FAKE_ENGINE_NO_FILES");
+        else
+            setenv("KORVA_FAKE_ENGINE_NO_FILES", "1", 1);
+        FakeHost host = SavedProject();
+        std::ofstream(folder / "pier.kv8o") << "report of an earlier run\n";
+        const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+        fs::last_write_time(folder / "pier.kv8o", old);
+        AnalysisRun run(KORVA_FAKE_ENGINE);
+        EXPECT_EQ(run.Execute(host), RunOutcome::CompletedWithErrors);
+        EXPECT_EQ(host.messages, std::vector<std::string>{c.message});
+        EXPECT_NE(std::find(host.events.begin(), host.events.end(), "read quietly"),
+                  host.events.end());
+    }
+    unsetenv("KORVA_FAKE_ENGINE_NO_FILES");
 }
 
 TEST_F(AnalysisRunTest, MissingLibraryReportsInitializeFailed)
@@ -149,16 +198,20 @@ TEST_F(AnalysisRunTest, SaveFailureIsReportedAndRunStopsUnderDefaultName)
     host.onSave = [](FakeHost&) { throw std::runtime_error("disk full"); };
     AnalysisRun run(KORVA_FAKE_ENGINE);
     EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving"});
+    EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving\ndisk full"});
 }
 
 TEST_F(AnalysisRunTest, SaveFailureOfNamedProjectDoesNotAnalyseTheOldFile)
 {
     FakeHost host = SavedProject();
-    host.onSave = [](FakeHost&) { throw std::runtime_error("read-only"); };
+    host.onSave = [](FakeHost&) {
+        throw std::runtime_error("/data/pier.kv8d: Read-only file system");
+    };
     AnalysisRun run(KORVA_FAKE_ENGINE);
     EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving"});
+    // The system's reason follows the message, as File > Save shows it.
+    EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving\n"
+                                                      "/data/pier.kv8d: Read-only file system"});
     EXPECT_FALSE(fs::exists(folder / "pier.kv8o"));
 }
 

@@ -1,6 +1,7 @@
 // Stand-in for the engine library in run-sequence tests: reads the names file in the current
 // folder, writes every result and scratch file the real engine writes, and returns the status
-// given in KORVA_FAKE_ENGINE_STATUS (0 when unset).
+// given in KORVA_FAKE_ENGINE_STATUS (0 when unset). With KORVA_FAKE_ENGINE_NO_FILES set it
+// writes nothing, as the engine does when it cannot read the names file.
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -17,10 +18,12 @@ extern "C" __attribute__((visibility("default"))) int32_t IKORVA(int32_t request
         lines.push_back(line);
     if (lines.size() < 10)
         return 99;
+    const char* status = std::getenv("KORVA_FAKE_ENGINE_STATUS");
+    if (std::getenv("KORVA_FAKE_ENGINE_NO_FILES") != nullptr)
+        return status != nullptr ? std::atoi(status) : 0;
     for (std::size_t i = 2; i < 10; ++i)
         std::ofstream(lines[i]) << "result of " << lines[1] << "\n";
     std::ofstream("CHART.DAT") << "chart\n";
     std::ofstream("TZDIAM.DAT") << "1\n";
-    const char* status = std::getenv("KORVA_FAKE_ENGINE_STATUS");
     return status != nullptr ? std::atoi(status) : 0;
 }
