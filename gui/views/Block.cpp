@@ -8,10 +8,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -62,6 +64,56 @@ std::optional<QPointF> Project(const TVec3& v, const std::array<double, 16>& mv,
     return QPointF((x + 1.0) / 2.0 * width, height - (y + 1.0) / 2.0 * height);
 }
 
+// Pictures of the view's tool buttons, drawn at run time (32 px, scaled by the tool bar).
+QIcon ViewToolIcon(const QString& caption)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPen pen(QColor(0x20, 0x20, 0x60), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    auto arrow = [&](QPointF from, QPointF to) {
+        p.drawLine(from, to);
+        const QPointF d = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
+        const QPointF n(-d.y(), d.x());
+        p.drawLine(to, to - 5 * d + 4 * n);
+        p.drawLine(to, to - 5 * d - 4 * n);
+    };
+    auto lens = [&](double cx, double cy, double r) {
+        p.drawEllipse(QPointF(cx, cy), r, r);
+        p.drawLine(QPointF(cx + r * 0.7, cy + r * 0.7), QPointF(29, 29));
+    };
+    if (caption == "Panning") {
+        arrow({16, 16}, {16, 3});
+        arrow({16, 16}, {16, 29});
+        arrow({16, 16}, {3, 16});
+        arrow({16, 16}, {29, 16});
+    } else if (caption == "Zooming") {
+        lens(13, 13, 8);
+        arrow({27, 20}, {27, 4});
+    } else if (caption == "Rotating") {
+        p.drawArc(QRectF(5, 5, 22, 22), 30 * 16, 280 * 16);
+        arrow({24, 8}, {27, 13});
+    } else if (caption == "Zoom Window") {
+        p.setPen(QPen(QColor(0x00, 0x90, 0x00), 2, Qt::DashLine));
+        p.drawRect(QRectF(3, 5, 20, 15));
+        p.setPen(pen);
+        lens(20, 20, 5);
+    } else if (caption == "Zoom In" || caption == "Zoom Out") {
+        lens(13, 13, 9);
+        p.drawLine(QPointF(8, 13), QPointF(18, 13));
+        if (caption == "Zoom In")
+            p.drawLine(QPointF(13, 8), QPointF(13, 18));
+    } else {
+        // Restart View: the shaft standing upright in its block again.
+        p.drawRect(QRectF(5, 9, 22, 18));
+        p.setBrush(QColor(0x40, 0x40, 0x40));
+        p.drawRect(QRectF(14, 5, 4, 16));
+    }
+    return QIcon(pixmap);
+}
+
 QFont LabelFont()
 {
     QFont font(QStringLiteral("Times New Roman"));
@@ -110,6 +162,7 @@ TDlgBlock::TDlgBlock(const TChildWindowContext& context, QWidget* parent)
     } else {
         fNoOpenGl = new QLabel("The 3-D view needs a display with OpenGL.", this);
         fNoOpenGl->setAlignment(Qt::AlignCenter);
+        fNoOpenGl->setFocusPolicy(Qt::ClickFocus);
         layout->addWidget(fNoOpenGl);
     }
     CreateCommands();
@@ -176,6 +229,10 @@ void TDlgBlock::CreateCommands()
                 fGl->update();
         },
         false);
+
+    for (QAction* action : fToolCommands)
+        if (!action->isSeparator())
+            action->setIcon(ViewToolIcon(action->text()));
 
     auto toggle = [this, &command](const QString& caption, bool TSceneShowFlags::*flag) {
         QAction* action = command(

@@ -69,6 +69,8 @@ class TDlgBlock : public QWidget, public ProjectView, public ViewCommandSource
     const TSceneList& ShaftList() const { return fShaftList; }
 
   protected:
+    // The size the window opens with.
+    QSize sizeHint() const override { return {720, 600}; }
     void resizeEvent(QResizeEvent* event) override;
 
   private:

@@ -10,6 +10,8 @@ TglWindow::TglWindow(QWidget* parent) : QOpenGLWidget(parent)
 {
     setObjectName("glWindow");
     setMouseTracking(false);
+    // Clicked, the control takes the focus, which makes its window the active one.
+    setFocusPolicy(Qt::ClickFocus);
     setMinimumSize(50, 50);
 }
 

@@ -37,6 +37,9 @@ TDlgPileDiagrams::TDlgPileDiagrams(TDlgBlock& view, QWidget* parent)
     fUp->setObjectName("SizeUp");
     fDown->setObjectName("SizeDown");
     fNote->setStyleSheet("color: #b00000");
+    // Enter in the size-factor field takes the factor; it does not close the window.
+    fClose->setAutoDefault(false);
+    fClose->setDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fShowPlots);

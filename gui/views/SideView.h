@@ -37,6 +37,8 @@ class TDlgSideView : public QWidget, public ProjectView
     QImage Picture() const;
 
   protected:
+    // The size the window opens with.
+    QSize sizeHint() const override { return {640, 600}; }
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
