@@ -61,6 +61,10 @@ struct TSceneFixture
         view.Command("Layer Depths")->trigger();
         Repaint();
     }
+    // The frame drawn into the control's framebuffer: what the view's drawing takes.
+    void Render() { view.GlWindow()->RenderFrame(); }
+    // A repaint of the window through the window system (composed and presented by the X
+    // server as well).
     void Repaint()
     {
         view.GlWindow()->repaint();
@@ -70,26 +74,57 @@ struct TSceneFixture
     }
 };
 
+void SceneFrame(benchmark::State& state)
+{
+    TSceneFixture fixture;
+    for (auto _ : state)
+        fixture.Render();
+    state.counters["width"] = fixture.view.GlWindow()->width();
+    state.counters["height"] = fixture.view.GlWindow()->height();
+}
+BENCHMARK(SceneFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
 void SceneRepaint(benchmark::State& state)
 {
     TSceneFixture fixture;
     for (auto _ : state)
         fixture.Repaint();
-    state.counters["width"] = fixture.view.GlWindow()->width();
-    state.counters["height"] = fixture.view.GlWindow()->height();
 }
-BENCHMARK(SceneRepaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(SceneRepaint)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
-// A repaint after a change of the show flags: the display lists are compiled anew.
-void SceneRebuildAndRepaint(benchmark::State& state)
+// The same frame without the 81 labels, and a frame with nothing in the scene: what the text
+// and what the clearing, composing and presenting of the window take.
+void SceneFrameWithoutLabels(benchmark::State& state)
+{
+    TSceneFixture fixture;
+    fixture.view.Command("Layer Labels")->trigger();
+    fixture.view.Command("Layer Depths")->trigger();
+    for (auto _ : state)
+        fixture.Render();
+}
+BENCHMARK(SceneFrameWithoutLabels)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void EmptySceneFrame(benchmark::State& state)
+{
+    TSceneFixture fixture;
+    for (const char* item :
+         {"Layer Labels", "Layer Depths", "Soil Layers", "Water Level", "Shaft", "Global Axes"})
+        fixture.view.Command(item)->trigger();
+    for (auto _ : state)
+        fixture.Render();
+}
+BENCHMARK(EmptySceneFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+// A frame after a change of the show flags: the display lists are compiled anew.
+void SceneRebuildAndFrame(benchmark::State& state)
 {
     TSceneFixture fixture;
     for (auto _ : state) {
         fixture.view.Rebuild();
-        fixture.Repaint();
+        fixture.Render();
     }
 }
-BENCHMARK(SceneRebuildAndRepaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(SceneRebuildAndFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 } // namespace
 

@@ -42,6 +42,15 @@ void TglWindow::paintGL()
         PaintHandler(painter);
 }
 
+void TglWindow::RenderFrame()
+{
+    makeCurrent();
+    paintGL();
+    if (fReady)
+        glFinish();
+    doneCurrent();
+}
+
 void TglWindow::mousePressEvent(QMouseEvent* event)
 {
     if (MousePressed)

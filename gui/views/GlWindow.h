@@ -26,6 +26,10 @@ class TglWindow : public QOpenGLWidget, public QOpenGLFunctions_2_1
     std::function<void(QMouseEvent*)> MouseMoved;
     std::function<void(QMouseEvent*)> MouseReleased;
 
+    // Draws one frame into the control's framebuffer at once and waits until OpenGL has
+    // finished it, without presenting it on the screen (for timing the scene alone).
+    void RenderFrame();
+
     // True once the OpenGL functions of the context are resolved.
     bool Ready() const { return fReady; }
 

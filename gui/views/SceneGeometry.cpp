@@ -254,17 +254,24 @@ TSceneList BuildSoilList(const TViewProject& p, const TSceneShowFlags& show,
                                           {G, -G, zt},
                                           {G, G, zt},
                                           {-G, G, zt}}};
-            // Faces: bottom, top, and the four sides.
+            // Faces: bottom, top, and the four sides. Where two layers meet, the boundary is
+            // drawn by the edges only: a translucent face there would stack with every layer
+            // below it, hiding the shaft from any raised view and multiplying the fill work.
             static constexpr std::array<std::array<int, 4>, 6> faces{{{0, 1, 2, 3},
                                                                       {4, 5, 6, 7},
                                                                       {0, 1, 5, 4},
                                                                       {1, 2, 6, 5},
                                                                       {2, 3, 7, 6},
                                                                       {3, 0, 4, 7}}};
+            const bool deepest = r + 1 == p.Layers.size();
             if (bottom != top)
-                for (const auto& f : faces)
-                    list.Primitives.push_back(Fan({c[f[0]], c[f[1]], c[f[2]], c[f[3]]}, inside,
-                                                  WithAlpha(colour, SoilFaceAlpha)));
+                for (std::size_t f = 0; f < faces.size(); ++f) {
+                    if ((f == 0 && !deepest) || (f == 1 && r != 0))
+                        continue;
+                    const auto& face = faces[f];
+                    list.Primitives.push_back(Fan({c[face[0]], c[face[1]], c[face[2]], c[face[3]]},
+                                                  inside, WithAlpha(colour, SoilFaceAlpha)));
+                }
             static constexpr std::array<std::array<int, 2>, 12> edges{{{0, 1},
                                                                        {1, 2},
                                                                        {2, 3},
