@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -475,9 +476,10 @@ void TDlgBlock::Render(QPainter& painter)
 
     // Text of a fixed pixel size facing the viewer, over the scene.
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawLabels(painter, fSoilList.Labels);
-    DrawLabels(painter, fShaftList.Labels);
-    DrawLabels(painter, axes.Labels);
+    std::vector<QRect> written;
+    DrawLabels(painter, fSoilList.Labels, written);
+    DrawLabels(painter, fShaftList.Labels, written);
+    DrawLabels(painter, axes.Labels, written);
     if (fState.ZoomBoxShown()) {
         painter.setPen(QPen(Qt::green, 1));
         painter.setBrush(Qt::NoBrush);
@@ -487,16 +489,35 @@ void TDlgBlock::Render(QPainter& painter)
     }
 }
 
-void TDlgBlock::DrawLabels(QPainter& painter, const std::vector<TSceneLabel>& labels)
+void TDlgBlock::DrawLabels(QPainter& painter, const std::vector<TSceneLabel>& labels,
+                           std::vector<QRect>& written)
 {
-    painter.setFont(LabelFont());
+    const QFont font = LabelFont();
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
     for (const TSceneLabel& label : labels) {
         const auto at =
             Project(label.Position, fModelView, fProjection, fGl->width(), fGl->height());
         if (!at)
             continue;
+        const QString text = QString::fromStdString(label.Text);
+        QPoint base = at->toPoint();
+        // Labels that would fall on one another (the maxima of two curves at the tip) are
+        // written one line apart.
+        QRect box = metrics.boundingRect(text).translated(base);
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QRect& other : written)
+                if (box.intersects(other)) {
+                    const int shift = other.bottom() + 1 - box.top();
+                    base.ry() += shift;
+                    box.translate(0, shift);
+                    moved = true;
+                }
+        }
+        written.push_back(box);
         painter.setPen(QColor::fromRgbF(label.Colour.r, label.Colour.g, label.Colour.b));
-        painter.drawText(at->toPoint(), QString::fromStdString(label.Text));
+        painter.drawText(base, text);
     }
 }
 

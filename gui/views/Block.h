@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
@@ -78,7 +79,9 @@ class TDlgBlock : public QWidget, public ProjectView, public ViewCommandSource
     void Render(QPainter& painter);
     void SetUp(int width, int height);
     void CompileList(unsigned list, const TSceneList& scene);
-    void DrawLabels(QPainter& painter, const std::vector<TSceneLabel>& labels);
+    // Writes the labels at their projected points; `written` holds the boxes already used.
+    void DrawLabels(QPainter& painter, const std::vector<TSceneLabel>& labels,
+                    std::vector<QRect>& written);
     void BuildScene();
     const TGraphPlot& DiagramSource() const;
 

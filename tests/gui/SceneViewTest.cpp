@@ -175,7 +175,7 @@ class SceneViewTest : public QObject
             view->Command("Restart View")->trigger();
             view->Command("Layer Labels")->trigger();
             QVERIFY(view->GrabScene().save(folder + "/3d_combined.png"));
-            Drag(gl, QPoint(400, 300), QPoint(480, 300));
+            Drag(gl, QPoint(400, 200), QPoint(560, 320));
             QVERIFY(view->GrabScene().save(folder + "/3d_combined_turned.png"));
             QVERIFY(form->grab().save(folder + "/main_window.png"));
         }
