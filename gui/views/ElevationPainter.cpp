@@ -4,10 +4,14 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 namespace korva::gui {
@@ -35,12 +39,45 @@ Qt::BrushStyle BrushStyleOf(TSoilHatch hatch)
     return Qt::NoBrush;
 }
 
-void FillBand(QPainter& painter, int kind, const QRect& band, bool omitHatches)
+// One tile of a hatch drawn `scale` times the size of a screen hatch (8 pixels), with lines
+// of a width that stays visible on a printer page.
+QImage HatchTile(TSoilHatch hatch, const QColor& colour, double scale)
+{
+    const int n = std::max(8, static_cast<int>(std::lround(8.0 * scale)));
+    QImage tile(n, n, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    QPainter p(&tile);
+    p.setPen(QPen(colour, std::max(1.0, 0.8 * scale), Qt::SolidLine, Qt::FlatCap));
+    const double m = n / 2.0;
+    switch (hatch) {
+    case TSoilHatch::Vertical:
+        p.drawLine(QPointF(m, 0), QPointF(m, n));
+        break;
+    case TSoilHatch::Cross:
+        p.drawLine(QPointF(m, 0), QPointF(m, n));
+        p.drawLine(QPointF(0, m), QPointF(n, m));
+        break;
+    case TSoilHatch::DiagonalCross:
+        p.drawLine(QPointF(0, 0), QPointF(n, n));
+        [[fallthrough]];
+    case TSoilHatch::DiagonalUp:
+        p.drawLine(QPointF(0, n), QPointF(n, 0));
+        break;
+    }
+    return tile;
+}
+
+// Fills a soil band with its hatch; `hatchScale` widens the hatch spacing on devices of
+// higher resolution than a screen, so a page shows the same pattern.
+void FillBand(QPainter& painter, int kind, const QRect& band, bool omitHatches,
+              double hatchScale = 1.0)
 {
     const auto style = SoilTypeStyleOf(kind);
     if (omitHatches || !style || band.height() <= 0)
         return;
     QBrush brush(ColourOf(style->Colour), BrushStyleOf(style->Hatch));
+    if (hatchScale > 1.0)
+        brush = QBrush(HatchTile(style->Hatch, ColourOf(style->Colour), hatchScale));
     painter.fillRect(band, brush);
 }
 
@@ -102,13 +139,15 @@ void PaintElevationPage(QPainter& painter, const TElevationView& view, int pageW
     painter.setFont(labelFont);
     const QFontMetrics metrics(labelFont, painter.device());
     const QPen linePen(Qt::black, 12);
+    const double hatchScale = painter.device()->logicalDpiY() / 96.0;
     const auto bands = view.Bands(true);
     for (std::size_t r = 0; r < bands.size(); ++r) {
         const TSoilBand& band = bands[r];
         const int top = page.MapDepth(band.TopDepth);
         const int bottom = page.MapDepth(band.BottomDepth);
         FillBand(painter, band.Kind,
-                 QRect(page.Left(), top, page.Right() - page.Left(), bottom - top), omitHatches);
+                 QRect(page.Left(), top, page.Right() - page.Left(), bottom - top), omitHatches,
+                 hatchScale);
         painter.setPen(linePen);
         painter.drawLine(page.Left(), bottom, page.Right(), bottom);
         painter.drawText(page.LabelX(), top + metrics.ascent() + page.StrokeLength(),

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -153,6 +154,12 @@ class SceneViewTest : public QObject
             side->resize(700, 820);
             QTest::qWait(50);
             QVERIFY(side->grab().save(folder + "/elevation.png"));
+            if (auto* elevation = qobject_cast<TDlgSideView*>(side->widget())) {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(folder + "/elevation_page.pdf");
+                elevation->PrintOn(printer);
+            }
             side->close();
 
             TDlgBlock* view = Open3D(*form);

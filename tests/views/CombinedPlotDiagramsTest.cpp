@@ -70,6 +70,8 @@ TEST(CombinedPlotDiagrams, OutlinesBesideTheShaft)
     EXPECT_EQ(first.Vertices[1], (TVec3{3.0, 0.0, -0.0}));
     EXPECT_EQ(first.Vertices[2], (TVec3{3.0, 0.0, -0.0}));
     EXPECT_DOUBLE_EQ(first.Vertices[3].x, 3.0 + 10.0 / 60.0 * W);
+    // The middle curve (tip resistance, or the self-weight in uplift) is drawn in green.
+    EXPECT_EQ(list.Primitives[2].Colour, (TRgba{0.0F, 1.0F, 0.0F, 1.0F}));
     // The last pair closes back to the shaft face.
     const TPrimitive& last = list.Primitives[5];
     EXPECT_EQ(last.Colour, (TRgba{0.0F, 0.0F, 1.0F, 1.0F}));
