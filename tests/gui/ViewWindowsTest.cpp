@@ -141,6 +141,10 @@ class ViewWindowsTest : public QObject
         QCOMPARE(picture.pixel(beside, geometry.MapY(39.8 + ground)) & 0xFFFFFF,
                  qRgb(0x80, 0x80, 0x80) & 0xFFFFFF);
 
+        const QString folder = QString(KORVA_BUILD_DIR) + "/snapshots/views/windows";
+        QDir().mkpath(folder);
+        QVERIFY(view->parentWidget()->grab().save(folder + "/elevation_view.png"));
+
         // "Omit Hatches" takes the fills away.
         QCOMPARE(view->OmitHatchesBox()->toolTip(), QString("Click to omit hatches from printing"));
         Click(view->OmitHatchesBox());
@@ -342,6 +346,11 @@ class ViewWindowsTest : public QObject
         Click(dialog->Ultimate());
         Click(dialog->MaximumValues());
         QCOMPARE(view.ShaftList().Labels.size(), std::size_t{2});
+
+        // The window's picture, for looking at: labels readable, nothing clipped.
+        const QString folder = QString(KORVA_BUILD_DIR) + "/snapshots/views/windows";
+        QDir().mkpath(folder);
+        QVERIFY(dialog->grab().save(folder + "/combined_plots_options.png"));
 
         // Closing frees the window; reopened, it shows the view's options.
         QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton);
