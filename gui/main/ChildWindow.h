@@ -1,8 +1,11 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 #include <functional>
 
+class QAction;
+class QMenu;
 class QWidget;
 
 namespace korva::gui {
@@ -43,6 +46,28 @@ class EditingWindow
     virtual void ShowProjectValues() = 0;
 };
 
+// A child window that shows the project without editing it (the elevation and 3-D views). It
+// reads the project again when it is activated and whenever the main window has learnt that
+// the project was edited (a data window stored its values, a menu command changed a value).
+class ProjectView
+{
+  public:
+    virtual ~ProjectView() = default;
+    virtual void ProjectChanged() = 0;
+};
+
+// A child window with commands of its own that the main window shows while the window exists:
+// tool buttons on the tool bar and the items of its own menu on the menu bar.
+class ViewCommandSource
+{
+  public:
+    virtual ~ViewCommandSource() = default;
+    // Tool buttons in order (owned by the window, so they go with it).
+    virtual QList<QAction*> ToolBarCommands() const = 0;
+    // Puts the window's items into the menu bar's menu kept for it.
+    virtual void FillMenu(QMenu& menu) = 0;
+};
+
 // What a child window works on: the open project, the result graphs and the per-user text
 // editor command. All of it outlives the window: the main window closes every child window
 // before it replaces the project.
@@ -51,6 +76,8 @@ struct TChildWindowContext
     TProgramData& Project;
     TResultGraphs& Graphs;
     QString& WordProcessor;
+    // Results of a run of this project have been read and its plot data file exists.
+    std::function<bool()> ResultsAvailable = [] { return false; };
 };
 
 // Creates the widget of a child window; the main window puts it into a sub-window. nullptr

@@ -18,6 +18,7 @@
 #include "gui/results/PlotDataReader.h"
 #include "gui/results/PlotForm.h"
 #include "gui/results/ProjectPlotSettings.h"
+#include "gui/views/ViewWindowFactories.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -95,6 +96,8 @@ TMainForm::TMainForm(std::unique_ptr<UserPrompt> prompt, QWidget* parent)
     fGraphWindowFactory = TPlotForm::Factory(
         fMdiArea, [this] { return QFileInfo(ToQ(fProject->FileName)).absolutePath(); });
     for (auto& [kind, factory] : DataWindowFactories())
+        RegisterChildWindow(kind, std::move(factory));
+    for (auto& [kind, factory] : ViewWindowFactories())
         RegisterChildWindow(kind, std::move(factory));
     fProject = TProgramData::Create();
     SetCaption();
@@ -174,8 +177,10 @@ QAction* TMainForm::AddCommand(QMenu* menu, const QString& objectName, const QSt
     // a value stops the command.
     connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
         Guarded([&] {
-            if (StoreActiveChildEdits())
+            if (StoreActiveChildEdits()) {
                 handler();
+                NotifyProjectViews();
+            }
         });
     });
     return action;
@@ -996,6 +1001,8 @@ void TMainForm::ShowChildWindow(ChildWindowKind kind)
             window->setFixedSize(window->sizeHint());
         }
         fChildWindows[kind] = window;
+        if (auto* source = dynamic_cast<ViewCommandSource*>(widget))
+            ShowViewCommands(*source, window);
     }
     QMdiSubWindow* window = fChildWindows[kind];
     window->show();
@@ -1028,7 +1035,26 @@ void TMainForm::CloseChildWindows()
 
 TChildWindowContext TMainForm::ChildContext()
 {
-    return {*fProject, fGraphs, fWordProcessor};
+    return {*fProject, fGraphs, fWordProcessor, [this] { return GraphicsMenuState().Results; }};
+}
+
+void TMainForm::ShowViewCommands(ViewCommandSource& source, QMdiSubWindow* window)
+{
+    // The window owns its commands: they leave the tool bar and the menu when it is freed.
+    for (QAction* action : source.ToolBarCommands())
+        fToolBar->addAction(action);
+    fShow3DMenu->clear();
+    source.FillMenu(*fShow3DMenu);
+    fShow3DMenu->menuAction()->setVisible(true);
+    connect(window, &QObject::destroyed, this,
+            [this] { fShow3DMenu->menuAction()->setVisible(false); });
+}
+
+void TMainForm::NotifyProjectViews()
+{
+    for (QMdiSubWindow* window : fMdiArea->subWindowList())
+        if (auto* view = dynamic_cast<ProjectView*>(window->widget()))
+            view->ProjectChanged();
 }
 
 bool TMainForm::StoreActiveChildEdits()
@@ -1045,6 +1071,7 @@ void TMainForm::ShowProjectValuesInChildWindows()
     for (QMdiSubWindow* window : fMdiArea->subWindowList())
         if (auto* editing = dynamic_cast<EditingWindow*>(window->widget()))
             editing->ShowProjectValues();
+    NotifyProjectViews();
 }
 
 void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
@@ -1068,6 +1095,8 @@ void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
         }
     }
     fActiveChild = window;
+    // What the window that was left stored shows in every view at once.
+    NotifyProjectViews();
     if (window != nullptr)
         if (auto* editing = dynamic_cast<EditingWindow*>(window->widget()))
             Guarded([&] { editing->ShowProjectValues(); });

@@ -114,6 +114,8 @@ class TMainForm : public QMainWindow, private RunHost
     bool StoreActiveChildEdits();
     // Shows the project's values again in every open data window (after a unit switch).
     void ShowProjectValuesInChildWindows();
+    // Tells every open view that the project may have changed.
+    void NotifyProjectViews();
 
     // State -----------------------------------------------------------------------------
     TProgramData& Project() { return *fProject; }
@@ -188,6 +190,8 @@ class TMainForm : public QMainWindow, private RunHost
     void Guarded(const std::function<void()>& command);
     void ReplaceProject(std::unique_ptr<TProgramData> project);
     TChildWindowContext ChildContext();
+    // Puts a view's own commands on the tool bar and into the "Show 3D View" menu.
+    void ShowViewCommands(ViewCommandSource& source, QMdiSubWindow* window);
     void SetCaption();
     void ClearResults();
     // Enables "View Output" and the result tool buttons from the files and flags.

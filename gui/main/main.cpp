@@ -4,6 +4,7 @@
 #include "gui/main/Main.h"
 #include "gui/main/CommandLineExport.h"
 #include "gui/main/ToolBarIcons.h"
+#include "gui/views/GlWindow.h"
 
 #include <QApplication>
 
@@ -19,6 +20,9 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         return korva::gui::RunWindowlessCommand(QApplication::arguments().mid(1));
     }
+    // The 3-D view draws with fixed-function OpenGL: the context is chosen before the
+    // application object exists.
+    korva::gui::RequestSceneSurfaceFormat();
     QApplication app(argc, argv);
     QApplication::setWindowIcon(korva::gui::ToolBarIcon(korva::gui::ToolBarGlyph::SoilProfile));
 
