@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/DataWindowFactories.h"
 #include "gui/dialogs/ExportDlg.h"
+#include "gui/main/LiveAnalysis.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/RunFiles.h"
@@ -25,6 +26,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -32,6 +34,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
@@ -82,6 +85,20 @@ TMainForm::TMainForm(std::unique_ptr<UserPrompt> prompt, QWidget* parent)
     connect(fMdiArea, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { ChildWindowActivated(window); });
     setAcceptDrops(true);
+    fLive = std::make_unique<TLiveAnalysis>(
+        [this]() -> TProgramData& { return *fProject; }, fGraphs,
+        QDir(QCoreApplication::applicationDirPath()).filePath("korva"));
+    fLiveStatus = new QLabel(this);
+    fLiveStatus->setObjectName("LiveStatus");
+    // One line however long the reason: the whole text is the label's tool tip.
+    fLiveStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(fLiveStatus, 1);
+    connect(fLive.get(), &TLiveAnalysis::StatusChanged, fLiveStatus, [this](const QString& text) {
+        fLiveStatus->setText(text.simplified());
+        fLiveStatus->setToolTip(text);
+        const bool stale = fLive->Schedule().State() == LiveResultState::Stale;
+        fLiveStatus->setStyleSheet(stale ? QStringLiteral("color: #A00000;") : QString());
+    });
     CreateMenus();
     CreateToolBar();
     ReadSettingsAtCreation();
@@ -111,6 +128,8 @@ void TMainForm::ReadSettingsAtCreation()
     settings.ReadEditorAndFolder();
     fWordProcessor = settings.wordProcessor;
     fCurDir = settings.directory;
+    fLiveResults = UserSettings::ReadLiveResults();
+    Command("CompLive")->setChecked(fLiveResults);
     if (fWordProcessor.isEmpty())
         fWordProcessor = DefaultTextEditorCommand();
     if (fCurDir.isEmpty() || !QFileInfo(fCurDir).isDir())
@@ -148,6 +167,11 @@ void TMainForm::StartUp(const QStringList& arguments)
 void TMainForm::SetEngineLibraryPath(const QString& path)
 {
     fRun.SetLibraryPath(FromQ(path));
+}
+
+void TMainForm::SetLiveEngineProgram(const QString& path)
+{
+    fLive->SetEngineProgram(path);
 }
 
 // --- Menus and tool bar ---------------------------------------------------------------------
@@ -207,8 +231,10 @@ void TMainForm::CreateMenus()
     auto units = [this](const char* name, const char* caption, int code) {
         return TMenuEntry{name, caption,
                           [this, code] {
-                              if (fProject->ChangeUnits(code))
+                              if (fProject->ChangeUnits(code)) {
                                   ShowProjectValuesInChildWindows();
+                                  ProjectEdited();
+                              }
                           },
                           nullptr, true};
     };
@@ -216,8 +242,10 @@ void TMainForm::CreateMenus()
         // The soil layers window shows the LRFD factor columns only in an LRFD project.
         return TMenuEntry{name, caption,
                           [this, code] {
-                              if (fProject->Store(fProject->NLRFD, code))
+                              if (fProject->Store(fProject->NLRFD, code)) {
                                   ShowProjectValuesInChildWindows();
+                                  ProjectEdited();
+                              }
                           },
                           nullptr, true};
     };
@@ -229,6 +257,7 @@ void TMainForm::CreateMenus()
                               fProject->Store(fProject->METHOD, code);
                               CloseChildWindow(close);
                               ShowChildWindow(show);
+                              ProjectEdited();
                           },
                           nullptr, true};
     };
@@ -299,6 +328,8 @@ void TMainForm::CreateMenus()
         fComputationMenu,
         {
             {"CompRun", "&Run Analysis", [this] { CompRunClick(); }},
+            {"CompLive", "&Live Results",
+             [this] { SetLiveResults(Command("CompLive")->isChecked()); }, nullptr, true},
             separator,
             {"EditInput", "Edit I&nput Text", [this] { EditTextFile(ProjectDataExtension); }},
             {"EditNotes", "Edit &Processor-Run Notes", [this] { EditTextFile(".kv8r"); }},
@@ -453,6 +484,13 @@ void TMainForm::CreateToolBar()
                 ChildWindowKind::FactorOfSafety);
     fToolBar->addSeparator();
     button("SpeedRun", "Run Data File", ToolBarGlyph::Run, [this] { CompRunClick(); });
+    // The same command as Computation > Live Results, so that button and menu item agree.
+    QAction* live = Command("CompLive");
+    live->setIcon(ToolBarIcon(ToolBarGlyph::LiveResults));
+    live->setToolTip("Live Results: analyse every edit at once");
+    live->setStatusTip("Live Results: analyse every edit at once");
+    fToolBar->addAction(live);
+    fToolBar->widgetForAction(live)->setObjectName("SpeedLive");
     button("SpeedViewOutput", "View Output", ToolBarGlyph::ViewOutput,
            [this] { EditTextFile(".kv8o"); });
     fToolBar->addSeparator();
@@ -645,6 +683,7 @@ bool TMainForm::AskToSave()
 void TMainForm::ReplaceProject(std::unique_ptr<TProgramData> project)
 {
     CloseChildWindows();
+    fLive->Stop();
     fProject = std::move(project);
 }
 
@@ -854,6 +893,7 @@ bool TMainForm::ReadPlotData(const QString& fileName, bool reportErrors)
     showloadcurves = result.showloadcurves;
     if (!result.ShowOutput && reportErrors)
         fPrompt->Information(PlotReadFailureMessage);
+    fGraphs.NotifyResultsChanged(TResultsFreshness::Saved);
     return result.ShowOutput;
 }
 
@@ -953,7 +993,7 @@ void TMainForm::CloseChildWindows()
 
 TChildWindowContext TMainForm::ChildContext()
 {
-    return {*fProject, fGraphs, fWordProcessor};
+    return {*fProject, fGraphs, fWordProcessor, this};
 }
 
 bool TMainForm::StoreActiveChildEdits()
@@ -1002,7 +1042,41 @@ void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
 
 RunOutcome TMainForm::CompRunClick()
 {
-    return fRun.Execute(*this);
+    const RunOutcome outcome = fRun.Execute(*this);
+    // The results of the saved project are shown now: live results start again at the next
+    // edit.
+    if (outcome == RunOutcome::Completed || outcome == RunOutcome::CompletedWithErrors)
+        fLive->Stop();
+    return outcome;
+}
+
+void TMainForm::SetLiveResults(bool on)
+{
+    fLiveResults = on;
+    Command("CompLive")->setChecked(on);
+    UserSettings::WriteLiveResults(on);
+    if (on) {
+        // The project as it is now is analysed at once.
+        ProjectEdited();
+        return;
+    }
+    fLive->Stop();
+    // Back to the results of the last Run Analysis.
+    if (fGraphs.Freshness() != TResultsFreshness::Saved) {
+        AfterResultsRead(false);
+        fGraphs.NotifyResultsChanged(TResultsFreshness::Saved);
+    }
+}
+
+void TMainForm::ProjectEdited()
+{
+    if (fLiveResults)
+        fLive->ProjectEdited();
+}
+
+QString TMainForm::LiveStatusText() const
+{
+    return fLiveStatus->text();
 }
 
 std::vector<TGraphPlot*> TMainForm::OfferedExportGraphs()

@@ -22,6 +22,7 @@
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -30,10 +31,11 @@ class QToolBar;
 namespace korva::gui {
 
 class TDlgExport;
+class TLiveAnalysis;
 
 // The main window of the desktop program: the frame of every other window, the menus and the
 // tool bar, the project file commands, the settings, the text editor commands and the run.
-class TMainForm : public QMainWindow, private RunHost
+class TMainForm : public QMainWindow, private RunHost, private ProjectEditSink
 {
     Q_OBJECT
 
@@ -52,6 +54,18 @@ class TMainForm : public QMainWindow, private RunHost
     void FileSaveAsClick();
     // Run Analysis.
     RunOutcome CompRunClick();
+    // Computation > "Live Results": analyses every stored edit at once and redraws the open
+    // result windows; remembered in the user settings.
+    void SetLiveResults(bool on);
+    bool LiveResults() const { return fLiveResults; }
+    TLiveAnalysis& Live() { return *fLive; }
+    // Path of the korva program that live runs start (the one beside this program by default).
+    void SetLiveEngineProgram(const QString& path);
+    // The text of the status bar's live-results field.
+    QString LiveStatusText() const;
+    // The one notice of a stored project edit (ProjectEditSink): data windows and the data
+    // commands of the menus report here; with Live Results on it starts an analysis.
+    void ProjectEdited() override;
     // Graphics > "Export Plots to Excel": the export window over the offered graphs.
     void ExportExcelClick();
     // File > "Export Report as PDF...": the calculation package of the project's last run.
@@ -147,6 +161,7 @@ class TMainForm : public QMainWindow, private RunHost
     void SetBusy(bool busy) override;
     void ReadResults() override;
     void SetCurrentFolder(const std::string& folder) override;
+    bool StoreEachAcceptedField() const override { return fLiveResults; }
 
     // One entry of a menu table: a command, a separator (no name) or a submenu (items).
     struct TMenuEntry
@@ -223,6 +238,9 @@ class TMainForm : public QMainWindow, private RunHost
     QMenu* fHelpMenu = nullptr;
     QMenu* fShow3DMenu = nullptr;
     QToolBar* fToolBar = nullptr;
+    QLabel* fLiveStatus = nullptr;
+    std::unique_ptr<TLiveAnalysis> fLive;
+    bool fLiveResults = false;
     std::array<QAction*, RecentFiles::Capacity> fRecentActions{};
     QAction* fRecentSeparator = nullptr;
     QAction* fWindowSeparator = nullptr;
