@@ -118,6 +118,11 @@ TMainForm::~TMainForm()
     for (auto& [kind, window] : fChildWindows)
         if (window)
             delete window.data();
+    // The plot windows just released wait for a later deletion that no event loop may run any
+    // more: they go now, before the window area that holds them.
+    fLive.reset();
+    for (QMdiSubWindow* window : fMdiArea->subWindowList())
+        delete window;
 }
 
 // --- Start-up -------------------------------------------------------------------------------
