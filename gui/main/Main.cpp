@@ -575,6 +575,8 @@ void TMainForm::UpdateDataMenu()
 
 void TMainForm::UpdateComputationMenu()
 {
+    // A command refused by a data window's check leaves the item toggled: show the state.
+    Command("CompLive")->setChecked(fLiveResults);
     Command("EditInput")->setEnabled(FileExists(ProjectPathWithExtension(ProjectDataExtension)));
     Command("EditNotes")->setEnabled(FileExists(ProjectPathWithExtension(".kv8r")));
     Command("EditOutput")->setEnabled(FileExists(ProjectPathWithExtension(".kv8o")));

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -243,6 +244,25 @@ class LiveResultsTest : public QObject
         Settle();
         QCOMPARE(Form().LiveStatusText(), QString("live, not saved"));
         QVERIFY(Points(Capacity()) != good);
+    }
+
+    void layerCommandsOfTheSoilLayersWindowAreAnalysedToo()
+    {
+        Prepare();
+        Form().UpdateDataMenu();
+        Form().Command("DataSoilLayers")->trigger();
+        QWidget* layers = Form().MdiArea()->activeSubWindow()->widget();
+        auto* add = layers->findChild<QPushButton*>("AddLayer");
+        QVERIFY(add != nullptr);
+        const auto revision = Form().Live().Schedule().Newest();
+        QSignalSpy ended(&Form().Live(), &TLiveAnalysis::RunEnded);
+        QTest::mouseClick(add, Qt::LeftButton);
+        QVERIFY(Form().Live().Schedule().Newest() > revision);
+        QTRY_VERIFY_WITH_TIMEOUT(ended.count() >= 1, 20000);
+        Settle();
+        // Shown live, or refused by the profile check with its reason: never a message box.
+        QVERIFY(!Form().LiveStatusText().isEmpty());
+        QVERIFY(fRun->answers->warnings.isEmpty());
     }
 
     void snapshotOfTheWindowWithLiveResults()
