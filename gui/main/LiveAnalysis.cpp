@@ -159,6 +159,20 @@ void TLiveAnalysis::Start(LiveRunSchedule::Revision revision)
 void TLiveAnalysis::ProcessEnded(LiveRunSchedule::Revision revision, bool crashed, int exitCode)
 {
     fLastAnalysisMs = static_cast<double>(fTimer.nsecsElapsed()) / 1e6;
+    // `korva run` prints "Status N: words" on standard output and a failure's message as
+    // "korva: message" on standard error.
+    QString statusLine;
+    QString message;
+    if (fProcess != nullptr) {
+        for (const QString& line :
+             QString::fromLocal8Bit(fProcess->readAllStandardOutput()).split('\n'))
+            if (line.startsWith(QStringLiteral("Status ")))
+                statusLine = line.trimmed();
+        for (const QString& line :
+             QString::fromLocal8Bit(fProcess->readAllStandardError()).split('\n'))
+            if (line.startsWith(QStringLiteral("korva: ")))
+                message = line.mid(7).trimmed();
+    }
     DiscardProcess();
     if (!fSchedule.IsCurrent(revision)) {
         Finish(revision, false, {}); // out of date: dropped unread
@@ -174,8 +188,18 @@ void TLiveAnalysis::ProcessEnded(LiveRunSchedule::Revision revision, bool crashe
                    std::to_string(exitCode) + ").");
         return;
     }
-    const std::string reason = ReadRunResults();
-    Finish(revision, reason.empty(), reason);
+    std::string reason = ReadRunResults();
+    if (!reason.empty()) {
+        // No results: the engine's own message says why, when it gave one.
+        if (!message.isEmpty())
+            reason = message.toStdString();
+        else if (!statusLine.isEmpty())
+            reason = statusLine.toStdString() + ".";
+        Finish(revision, false, reason);
+        return;
+    }
+    // Results of a run whose status is not 0 are shown with that status beside them.
+    Finish(revision, true, exitCode == ExitStatusZero ? std::string() : statusLine.toStdString());
 }
 
 std::string TLiveAnalysis::ReadRunResults()

@@ -23,13 +23,8 @@ std::optional<LiveRunSchedule::Revision> LiveRunSchedule::Ended(Revision revisio
         fRunning = fRevision;
         return fRevision;
     }
-    if (succeeded) {
-        fState = LiveResultState::Live;
-        fReason.clear();
-    } else {
-        fState = LiveResultState::Stale;
-        fReason = reason;
-    }
+    fState = succeeded ? LiveResultState::Live : LiveResultState::Stale;
+    fReason = reason;
     return std::nullopt;
 }
 
@@ -47,7 +42,7 @@ std::string LiveRunSchedule::StatusText() const
     case LiveResultState::None:
         return {};
     case LiveResultState::Live:
-        return "live, not saved";
+        return fReason.empty() ? "live, not saved" : "live, not saved: " + fReason;
     case LiveResultState::Stale:
         return fReason + (fReason.empty() ? "" : " ") +
                "The plots shown are stale: they belong to an earlier state of the project.";

@@ -28,8 +28,9 @@ class LiveRunSchedule
     // True while `revision` is the newest one: its results may be shown.
     bool IsCurrent(Revision revision) const { return revision == fRevision; }
 
-    // The run of `revision` ended: `succeeded` with results that were read, otherwise with
-    // `reason` (profile check refused, engine failed or stopped, plot data unreadable).
+    // The run of `revision` ended: `succeeded` with results that were read (`reason` then is a
+    // note on them, such as an engine status other than 0, or empty), otherwise with `reason`
+    // (profile check refused, engine failed or stopped, plot data unreadable).
     // Returns the revision to analyse next when edits arrived meanwhile. The result of an
     // out-of-date run changes nothing that is shown.
     std::optional<Revision> Ended(Revision revision, bool succeeded, const std::string& reason);
@@ -45,8 +46,8 @@ class LiveRunSchedule
     // Runs whose results were dropped because a newer edit had arrived.
     int Dropped() const { return fDropped; }
 
-    // The status bar text: "live, not saved" for live results, the reason and a note that the
-    // plots are stale after a failure, empty otherwise.
+    // The status bar text: "live, not saved" for live results (with the note on them after a
+    // colon), the reason and a note that the plots are stale after a failure, empty otherwise.
     std::string StatusText() const;
 
   private:

@@ -246,6 +246,24 @@ class LiveResultsTest : public QObject
         QVERIFY(Points(Capacity()) != good);
     }
 
+    void aRunWithAnotherStatusIsShownWithThatStatus()
+    {
+        Prepare();
+        // Specify the design load: a load the 50-ft profile cannot carry.
+        Form().UpdateDataMenu();
+        Form().Command("SpecifyLoad")->trigger();
+        Settle();
+        QWidget* load = Form().MdiArea()->activeSubWindow()->widget();
+        auto* field = load->findChild<TDataEdit*>("LPD");
+        QVERIFY(field != nullptr);
+        Type(field, "900000");
+        Settle();
+        const QString status = Form().LiveStatusText();
+        QVERIFY2(status.contains("Status 7"), qPrintable(status));
+        QVERIFY(fRun->answers->warnings.isEmpty());
+        QVERIFY(fRun->answers->informations.isEmpty());
+    }
+
     void layerCommandsOfTheSoilLayersWindowAreAnalysedToo()
     {
         Prepare();

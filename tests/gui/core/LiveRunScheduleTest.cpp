@@ -58,6 +58,11 @@ TEST(LiveRunSchedule, FailureKeepsTheLastResultsMarkedStaleUntilAGoodRun)
     schedule.Ended(*run, true, "");
     EXPECT_EQ(schedule.State(), LiveResultState::Live);
     EXPECT_EQ(schedule.Reason(), "");
+    // Results with a note (an engine status other than 0) are live, the note beside them.
+    run = schedule.Edited();
+    schedule.Ended(*run, true, "Status 7: the design load is not reached");
+    EXPECT_EQ(schedule.State(), LiveResultState::Live);
+    EXPECT_EQ(schedule.StatusText(), "live, not saved: Status 7: the design load is not reached");
 }
 
 TEST(LiveRunSchedule, AFailedRunThatIsOutOfDateDoesNotMarkAnythingStale)
