@@ -290,7 +290,8 @@ class LiveResultsTest : public QObject
         Type(shaft->findChild<TDataEdit*>("DSTART"), "4");
         Settle();
         Form().resize(1400, 800);
-        PlotWindow()->parentWidget()->setGeometry(720, 0, 660, 680);
+        Form().MdiArea()->tileSubWindows();
+        PlotWindow()->parentWidget()->setGeometry(720, 0, 660, 620);
         QTest::qWait(20);
         const QString folder = QString(KORVA_BUILD_DIR) + "/snapshots/live";
         QDir().mkpath(folder);
