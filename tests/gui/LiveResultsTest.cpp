@@ -237,6 +237,14 @@ class LiveResultsTest : public QObject
                  qPrintable(Form().LiveStatusText()));
         QVERIFY(Points(Capacity()) == good);
         QVERIFY(PlotWindow()->windowTitle().endsWith("(stale)"));
+        // A program that cannot be started is told the same way.
+        Form().SetLiveEngineProgram(fRun->File("no-such-program"));
+        Type(diameter, "4.2");
+        Settle();
+        QVERIFY2(Form().LiveStatusText().contains("could not be started"),
+                 qPrintable(Form().LiveStatusText()));
+        QVERIFY(fRun->answers->warnings.isEmpty());
+        QVERIFY(fRun->answers->errors.isEmpty());
         // The window goes on: typing is taken, and with the real engine the plot follows again.
         Form().SetLiveEngineProgram(KORVA_CLI_PROGRAM);
         Type(diameter, "4.5");
