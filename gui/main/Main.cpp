@@ -1067,6 +1067,11 @@ void TMainForm::SetLiveResults(bool on)
         ProjectEdited();
         return;
     }
+    ShowSavedResults();
+}
+
+void TMainForm::ShowSavedResults()
+{
     fLive->Stop();
     // Back to the results of the last Run Analysis.
     if (fGraphs.Freshness() != TResultsFreshness::Saved) {
@@ -1119,6 +1124,8 @@ QString TMainForm::ChooseExportFile(const QString& title, const char* extension,
 
 void TMainForm::ExportExcelClick()
 {
+    // Exported plots are those of the saved run, like the report beside them.
+    ShowSavedResults();
     if (!fExportDialog) {
         TDlgExport::THooks hooks;
         hooks.Offered = [this] { return OfferedExportGraphs(); };
@@ -1136,6 +1143,8 @@ void TMainForm::ExportExcelClick()
 
 void TMainForm::FileExportPdfClick()
 {
+    // The package's plots belong to the same run as its report: the saved one.
+    ShowSavedResults();
     const QString path = ChooseExportFile(QStringLiteral("Export Report as PDF"), ".pdf",
                                           QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())

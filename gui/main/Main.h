@@ -201,6 +201,9 @@ class TMainForm : public QMainWindow, private RunHost, private ProjectEditSink
     TChildWindowContext ChildContext();
     void SetCaption();
     void ClearResults();
+    // Stops live results and shows the results of the last Run Analysis again (live results
+    // off, and before a document of the run is exported).
+    void ShowSavedResults();
     // Enables "View Output" and the result tool buttons from the files and flags.
     void UpdateResultButtons();
     // New project and Save As: the results shown belong to no file of the project any more.

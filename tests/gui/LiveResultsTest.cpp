@@ -272,6 +272,29 @@ class LiveResultsTest : public QObject
         QVERIFY(fRun->answers->informations.isEmpty());
     }
 
+    void anExportedCalculationPackageHoldsThePlotsOfTheSavedRun()
+    {
+        Prepare();
+        const auto saved = Points(Capacity());
+        QWidget* shaft = OpenShaftWindow();
+        Type(shaft->findChild<TDataEdit*>("DSTART"), "4");
+        Settle();
+        QVERIFY(Points(Capacity()) != saved);
+        fRun->answers->saveFileNames.enqueue(fRun->File("package.pdf"));
+        Form().FileExportPdfClick();
+        QVERIFY(QFileInfo::exists(fRun->File("package.pdf")));
+        // The report of the package is the saved run's: so are its plots, and the windows.
+        QVERIFY(Points(Capacity()) == saved);
+        QCOMPARE(Form().Graphs().Freshness(), TResultsFreshness::Saved);
+        QVERIFY(!PlotWindow()->windowTitle().contains("live"));
+        QCOMPARE(Form().LiveStatusText(), QString());
+        // Live results stay on: the next edit is analysed again.
+        QVERIFY(Form().LiveResults());
+        Type(shaft->findChild<TDataEdit*>("DSTART"), "4.5");
+        Settle();
+        QCOMPARE(Form().LiveStatusText(), QString("live, not saved"));
+    }
+
     void layerCommandsOfTheSoilLayersWindowAreAnalysedToo()
     {
         Prepare();
