@@ -205,9 +205,11 @@ bool TDataEdit::CloseQuery()
 void TDataEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        CloseQuery();
+        const bool accepted = CloseQuery();
         selectAll();
         event->accept();
+        if (accepted)
+            emit Accepted();
         return;
     }
     if (IsOperatorKey(event->text()) && hasSelectedText() && selectedText() == text()) {
@@ -236,7 +238,8 @@ void TDataEdit::CheckAfterFocusMoved()
     QWidget* focus = window()->focusWidget();
     if (focus == nullptr || focus == this || OwningWindow(focus) != OwningWindow(this))
         return;
-    CloseQuery();
+    if (CloseQuery())
+        emit Accepted();
 }
 
 } // namespace korva::gui

@@ -58,6 +58,11 @@ class TDataEdit : public QLineEdit
     // Decimal separator of typed and shown numbers: the user's locale's.
     static char DecimalSeparator();
 
+  signals:
+    // The user accepted the entry (Enter, or the focus moved to another control of the window)
+    // and it passed the acceptance check.
+    void Accepted();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -6,8 +6,10 @@
 #include "gui/model/FieldLimits.h"
 #include "gui/model/ProgramData.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -39,6 +41,7 @@ TDataEdit* TDataWindow::AddField(QGridLayout* grid, int row, const QString& capt
     grid->addWidget(field, row, 1);
     fFields.push_back(field);
     connect(field, &QLineEdit::textEdited, this, [this] { UpdateEnabling(); });
+    connect(field, &TDataEdit::Accepted, this, [this] { StoreAcceptedField(); });
     return field;
 }
 
@@ -87,7 +90,48 @@ bool TDataWindow::StoreEdits()
     if (!CheckOtherEntries())
         return false;
     StoreValues();
+    fContext.Edited();
     return true;
+}
+
+void TDataWindow::StoreAcceptedField()
+{
+    if (!fContext.StoreEachAcceptedField())
+        return;
+    // Stored only while every enabled field holds a number: a field still wrong is told about
+    // when the window is left, as it is without live results.
+    for (TDataEdit* field : fFields) {
+        if (!field->isEnabled())
+            continue;
+        try {
+            field->GetNumber();
+        } catch (const EControlError&) {
+            return;
+        }
+    }
+    if (!CheckOtherEntries())
+        return;
+    StoreValues();
+    fContext.Edited();
+}
+
+void TDataWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (fChoicesWatched)
+        return;
+    fChoicesWatched = true;
+    // A choice the user makes (a check box, an option button, a list entry) is an accepted
+    // entry too. Queued, so that the window's own handler of the choice has run first.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            connect(
+                button, &QAbstractButton::clicked, this, [this] { StoreAcceptedField(); },
+                Qt::QueuedConnection);
+    for (QComboBox* list : findChildren<QComboBox*>())
+        connect(
+            list, &QComboBox::activated, this, [this] { StoreAcceptedField(); },
+            Qt::QueuedConnection);
 }
 
 void TDataWindow::closeEvent(QCloseEvent* event)

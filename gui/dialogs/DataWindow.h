@@ -47,6 +47,7 @@ class TDataWindow : public QWidget, public EditingWindow
     virtual bool CheckOtherEntries() { return true; }
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     TProgramData& Project() const { return fContext.Project; }
     const TChildWindowContext& Context() const { return fContext; }
@@ -57,8 +58,12 @@ class TDataWindow : public QWidget, public EditingWindow
     QLabel* Note(const QString& text);
 
   private:
+    // With live results on, a field the user accepted stores the window's values at once.
+    void StoreAcceptedField();
+
     TChildWindowContext fContext;
     std::vector<TDataEdit*> fFields;
+    bool fChoicesWatched = false;
 };
 
 } // namespace korva::gui

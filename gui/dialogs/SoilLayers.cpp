@@ -269,6 +269,11 @@ void TDlgSoilLayers::LayOutRowControls()
                 field->setProperty(GridRowProperty, row);
                 field->setProperty(GridColumnProperty, column);
                 field->installEventFilter(this);
+                // With live results each accepted cell is stored (and analysed) at once.
+                connect(field, &TDataEdit::Accepted, this, [this] {
+                    if (fContext.StoreEachAcceptedField())
+                        StoreEdits();
+                });
                 fLayerGrid->setCellWidget(row, column, field);
             }
             field->setObjectName(QString("Field_%1_%2").arg(row).arg(column));
@@ -419,6 +424,7 @@ bool TDlgSoilLayers::StoreEdits()
         return false;
     WriteBack();
     Project().SetDataChanged(true);
+    fContext.Edited();
     return true;
 }
 
@@ -453,6 +459,7 @@ void TDlgSoilLayers::EditLayerClick(int gridRow)
     editor.LayerType = fLayerGrid->item(gridRow, KindColumn)->text().toInt();
     editor.exec();
     LayOutRowControls();
+    fContext.Edited();
 }
 
 void TDlgSoilLayers::KindChange(int gridRow, int index)
@@ -464,6 +471,7 @@ void TDlgSoilLayers::KindChange(int gridRow, int index)
     fLayerGrid->item(gridRow, KindColumn)->setText(QString::number(kind));
     ChangeLayerKind(Project().D(), layer, kind);
     FocusRow = gridRow;
+    fContext.Edited();
 }
 
 void TDlgSoilLayers::AddLayerClick()
@@ -473,6 +481,7 @@ void TDlgSoilLayers::AddLayerClick()
     FillGrid();
     fLayerGrid->scrollToBottom();
     Project().SetDataChanged(true);
+    fContext.Edited();
 }
 
 void TDlgSoilLayers::InsertLayerClick()
@@ -481,6 +490,7 @@ void TDlgSoilLayers::InsertLayerClick()
         return;
     FillGrid();
     Project().SetDataChanged(true);
+    fContext.Edited();
 }
 
 void TDlgSoilLayers::DeleteLayerClick()
@@ -498,6 +508,7 @@ void TDlgSoilLayers::DeleteLayerClick()
         return;
     FillGrid();
     Project().SetDataChanged(true);
+    fContext.Edited();
 }
 
 } // namespace korva::gui

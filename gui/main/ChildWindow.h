@@ -68,9 +68,25 @@ class ViewCommandSource
     virtual void FillMenu(QMenu& menu) = 0;
 };
 
-// What a child window works on: the open project, the result graphs and the per-user text
-// editor command. All of it outlives the window: the main window closes every child window
-// before it replaces the project.
+// Where the data windows report what they stored into the project: the one notice of a
+// project edit (a field accepted, a layer added, inserted or deleted, a kind changed, a
+// window's values stored when it is left). The main window passes it on to its listeners,
+// the live analysis among them.
+class ProjectEditSink
+{
+  public:
+    virtual ~ProjectEditSink() = default;
+    // Something was stored into the project.
+    virtual void ProjectEdited() = 0;
+    // True while each accepted field is to be stored at once (live results on) rather than
+    // when its window is left.
+    virtual bool StoreEachAcceptedField() const = 0;
+};
+
+// What a child window works on: the open project, the result graphs, the per-user text
+// editor command and where stored edits are reported (none in windows made on their own).
+// All of it outlives the window: the main window closes every child window before it
+// replaces the project.
 struct TChildWindowContext
 {
     TProgramData& Project;
@@ -78,6 +94,19 @@ struct TChildWindowContext
     QString& WordProcessor;
     // Results of a run of this project have been read and its plot data file exists.
     std::function<bool()> ResultsAvailable = [] { return false; };
+
+    ProjectEditSink* Edits = nullptr;
+
+    // Reports a stored edit to the sink, when there is one.
+    void Edited() const
+    {
+        if (Edits != nullptr)
+            Edits->ProjectEdited();
+    }
+    bool StoreEachAcceptedField() const
+    {
+        return Edits != nullptr && Edits->StoreEachAcceptedField();
+    }
 };
 
 // Creates the widget of a child window; the main window puts it into a sub-window. nullptr

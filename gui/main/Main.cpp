@@ -4,6 +4,7 @@
 #include "gui/dialogs/ExportDlg.h"
 #include "gui/main/CascadeLayout.h"
 #include "gui/main/EngineLibraryPath.h"
+#include "gui/main/LiveAnalysis.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/RunFiles.h"
@@ -29,6 +30,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -37,6 +39,7 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QStyle>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
@@ -89,6 +92,23 @@ TMainForm::TMainForm(std::unique_ptr<UserPrompt> prompt, QWidget* parent)
     connect(fMdiArea, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { ChildWindowActivated(window); });
     setAcceptDrops(true);
+    fLive = std::make_unique<TLiveAnalysis>(
+        [this]() -> TProgramData& { return *fProject; }, fGraphs,
+        QDir(QCoreApplication::applicationDirPath()).filePath("korva"));
+    fLiveStatus = new QLabel(this);
+    fLiveStatus->setObjectName("LiveStatus");
+    // One line however long the reason: the whole text is the label's tool tip.
+    fLiveStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(fLiveStatus, 1);
+    connect(fLive.get(), &TLiveAnalysis::StatusChanged, fLiveStatus, [this](const QString& text) {
+        fLiveStatus->setText(text.simplified());
+        fLiveStatus->setToolTip(text);
+        const bool stale = fLive->Schedule().State() == LiveResultState::Stale;
+        fLiveStatus->setStyleSheet(stale ? QStringLiteral("color: #A00000;") : QString());
+    });
+    // Views that draw results (the combined plots of the 3-D view) follow every new set of
+    // results, live or saved.
+    fGraphs.SubscribeResults([this](TResultsFreshness) { NotifyProjectViews(); });
     CreateMenus();
     CreateToolBar();
     ReadSettingsAtCreation();
@@ -114,6 +134,7 @@ TMainForm::~TMainForm()
             delete window.data();
     // The released plot windows wait for a deferred delete that never comes once the window is
     // gone; left to the MDI area's own destruction they are freed while it still walks them.
+    fLive.reset();
     qDeleteAll(fMdiArea->subWindowList());
 }
 
@@ -125,6 +146,8 @@ void TMainForm::ReadSettingsAtCreation()
     settings.ReadEditorAndFolder();
     fWordProcessor = settings.wordProcessor;
     fCurDir = settings.directory;
+    fLiveResults = UserSettings::ReadLiveResults();
+    Command("CompLive")->setChecked(fLiveResults);
     // An empty editor command stays empty: the editor is then chosen when a file is shown
     // (the desktop's graphical editor, else the built-in viewer), never stored as the user's.
     if (fCurDir.isEmpty() || !QFileInfo(fCurDir).isDir())
@@ -162,6 +185,11 @@ void TMainForm::StartUp(const QStringList& arguments)
 void TMainForm::SetEngineLibraryPath(const QString& path)
 {
     fRun.SetLibraryPath(FromQ(path));
+}
+
+void TMainForm::SetLiveEngineProgram(const QString& path)
+{
+    fLive->SetEngineProgram(path);
 }
 
 // --- Menus and tool bar ---------------------------------------------------------------------
@@ -223,8 +251,10 @@ void TMainForm::CreateMenus()
     auto units = [this](const char* name, const char* caption, int code) {
         return TMenuEntry{name, caption,
                           [this, code] {
-                              if (fProject->ChangeUnits(code))
+                              if (fProject->ChangeUnits(code)) {
                                   ShowProjectValuesInChildWindows();
+                                  ProjectEdited();
+                              }
                           },
                           nullptr, true};
     };
@@ -232,8 +262,10 @@ void TMainForm::CreateMenus()
         // The soil layers window shows the LRFD factor columns only in an LRFD project.
         return TMenuEntry{name, caption,
                           [this, code] {
-                              if (fProject->Store(fProject->NLRFD, code))
+                              if (fProject->Store(fProject->NLRFD, code)) {
                                   ShowProjectValuesInChildWindows();
+                                  ProjectEdited();
+                              }
                           },
                           nullptr, true};
     };
@@ -245,6 +277,7 @@ void TMainForm::CreateMenus()
                               fProject->Store(fProject->METHOD, code);
                               CloseChildWindow(close);
                               ShowChildWindow(show);
+                              ProjectEdited();
                           },
                           nullptr, true};
     };
@@ -315,6 +348,8 @@ void TMainForm::CreateMenus()
         fComputationMenu,
         {
             {"CompRun", "&Run Analysis", [this] { CompRunClick(); }},
+            {"CompLive", "&Live Results",
+             [this] { SetLiveResults(Command("CompLive")->isChecked()); }, nullptr, true},
             separator,
             {"EditInput", "Edit I&nput Text", [this] { EditTextFile(ProjectDataExtension); }},
             {"EditNotes", "Edit &Processor-Run Notes", [this] { EditTextFile(".kv8r"); }},
@@ -469,6 +504,13 @@ void TMainForm::CreateToolBar()
                 ChildWindowKind::FactorOfSafety);
     fToolBar->addSeparator();
     button("SpeedRun", "Run Data File", ToolBarGlyph::Run, [this] { CompRunClick(); });
+    // The same command as Computation > Live Results, so that button and menu item agree.
+    QAction* live = Command("CompLive");
+    live->setIcon(ToolBarIcon(ToolBarGlyph::LiveResults));
+    live->setToolTip("Live Results: analyse every edit at once");
+    live->setStatusTip("Live Results: analyse every edit at once");
+    fToolBar->addAction(live);
+    fToolBar->widgetForAction(live)->setObjectName("SpeedLive");
     button("SpeedViewOutput", "View Output", ToolBarGlyph::ViewOutput,
            [this] { EditTextFile(".kv8o"); });
     fToolBar->addSeparator();
@@ -548,6 +590,8 @@ void TMainForm::UpdateDataMenu()
 
 void TMainForm::UpdateComputationMenu()
 {
+    // A command refused by a data window's check leaves the item toggled: show the state.
+    Command("CompLive")->setChecked(fLiveResults);
     Command("EditInput")->setEnabled(FileExists(ProjectPathWithExtension(ProjectDataExtension)));
     Command("EditNotes")->setEnabled(FileExists(ProjectPathWithExtension(".kv8r")));
     Command("EditOutput")->setEnabled(FileExists(ProjectPathWithExtension(".kv8o")));
@@ -695,6 +739,7 @@ bool TMainForm::AskToSave()
 void TMainForm::ReplaceProject(std::unique_ptr<TProgramData> project)
 {
     CloseChildWindows();
+    fLive->Stop();
     fProject = std::move(project);
 }
 
@@ -934,6 +979,7 @@ bool TMainForm::ReadPlotData(const QString& fileName, bool reportErrors)
             message += "\n" + QString::fromStdString(result.ErrorMessage);
         fPrompt->Information(message);
     }
+    fGraphs.NotifyResultsChanged(TResultsFreshness::Saved);
     return result.ShowOutput;
 }
 
@@ -1035,7 +1081,8 @@ void TMainForm::CloseChildWindows()
 
 TChildWindowContext TMainForm::ChildContext()
 {
-    return {*fProject, fGraphs, fWordProcessor, [this] { return GraphicsMenuState().Results; }};
+    return {*fProject, fGraphs, fWordProcessor, [this] { return GraphicsMenuState().Results; },
+            this};
 }
 
 void TMainForm::ShowViewCommands(ViewCommandSource& source, QMdiSubWindow* window)
@@ -1106,7 +1153,48 @@ void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
 
 RunOutcome TMainForm::CompRunClick()
 {
-    return fRun.Execute(*this);
+    const RunOutcome outcome = fRun.Execute(*this);
+    // The results of the saved project are shown now: live results start again at the next
+    // edit.
+    if (outcome == RunOutcome::Completed || outcome == RunOutcome::CompletedWithErrors)
+        fLive->Stop();
+    return outcome;
+}
+
+void TMainForm::SetLiveResults(bool on)
+{
+    fLiveResults = on;
+    Command("CompLive")->setChecked(on);
+    UserSettings::WriteLiveResults(on);
+    if (on) {
+        // The project as it is now is analysed at once.
+        ProjectEdited();
+        return;
+    }
+    ShowSavedResults();
+}
+
+void TMainForm::ShowSavedResults()
+{
+    fLive->Stop();
+    // Back to the results of the last Run Analysis.
+    if (fGraphs.Freshness() != TResultsFreshness::Saved) {
+        AfterResultsRead(false);
+        fGraphs.NotifyResultsChanged(TResultsFreshness::Saved);
+    }
+}
+
+void TMainForm::ProjectEdited()
+{
+    // The views show each stored edit at once, whether or not results are live.
+    NotifyProjectViews();
+    if (fLiveResults)
+        fLive->ProjectEdited();
+}
+
+QString TMainForm::LiveStatusText() const
+{
+    return fLiveStatus->text();
 }
 
 std::vector<TGraphPlot*> TMainForm::OfferedExportGraphs()
@@ -1142,6 +1230,8 @@ QString TMainForm::ChooseExportFile(const QString& title, const char* extension,
 
 void TMainForm::ExportExcelClick()
 {
+    // Exported plots are those of the saved run, like the report beside them.
+    ShowSavedResults();
     if (!fExportDialog) {
         TDlgExport::THooks hooks;
         hooks.Offered = [this] { return OfferedExportGraphs(); };
@@ -1159,6 +1249,8 @@ void TMainForm::ExportExcelClick()
 
 void TMainForm::FileExportPdfClick()
 {
+    // The package's plots belong to the same run as its report: the saved one.
+    ShowSavedResults();
     const QString path = ChooseExportFile(QStringLiteral("Export Report as PDF"), ".pdf",
                                           QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())

@@ -22,6 +22,7 @@
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -31,10 +32,11 @@ namespace korva::gui {
 
 class TDlgExport;
 class TTextFileViewer;
+class TLiveAnalysis;
 
 // The main window of the desktop program: the frame of every other window, the menus and the
 // tool bar, the project file commands, the settings, the text editor commands and the run.
-class TMainForm : public QMainWindow, private RunHost
+class TMainForm : public QMainWindow, private RunHost, private ProjectEditSink
 {
     Q_OBJECT
 
@@ -53,6 +55,18 @@ class TMainForm : public QMainWindow, private RunHost
     void FileSaveAsClick();
     // Run Analysis.
     RunOutcome CompRunClick();
+    // Computation > "Live Results": analyses every stored edit at once and redraws the open
+    // result windows; remembered in the user settings.
+    void SetLiveResults(bool on);
+    bool LiveResults() const { return fLiveResults; }
+    TLiveAnalysis& Live() { return *fLive; }
+    // Path of the korva program that live runs start (the one beside this program by default).
+    void SetLiveEngineProgram(const QString& path);
+    // The text of the status bar's live-results field.
+    QString LiveStatusText() const;
+    // The one notice of a stored project edit (ProjectEditSink): data windows and the data
+    // commands of the menus report here; with Live Results on it starts an analysis.
+    void ProjectEdited() override;
     // Graphics > "Export Plots to Excel": the export window over the offered graphs.
     void ExportExcelClick();
     // File > "Export Report as PDF...": the calculation package of the project's last run.
@@ -153,6 +167,7 @@ class TMainForm : public QMainWindow, private RunHost
     void SetBusy(bool busy) override;
     void ReadResults(bool reportErrors) override;
     void SetCurrentFolder(const std::string& folder) override;
+    bool StoreEachAcceptedField() const override { return fLiveResults; }
 
     // One entry of a menu table: a command, a separator (no name) or a submenu (items).
     struct TMenuEntry
@@ -194,6 +209,9 @@ class TMainForm : public QMainWindow, private RunHost
     void ShowViewCommands(ViewCommandSource& source, QMdiSubWindow* window);
     void SetCaption();
     void ClearResults();
+    // Stops live results and shows the results of the last Run Analysis again (live results
+    // off, and before a document of the run is exported).
+    void ShowSavedResults();
     // Enables "View Output" and the result tool buttons from the files and flags.
     void UpdateResultButtons();
     // New project and Save As: the results shown belong to no file of the project any more.
@@ -233,6 +251,9 @@ class TMainForm : public QMainWindow, private RunHost
     QMenu* fHelpMenu = nullptr;
     QMenu* fShow3DMenu = nullptr;
     QToolBar* fToolBar = nullptr;
+    QLabel* fLiveStatus = nullptr;
+    std::unique_ptr<TLiveAnalysis> fLive;
+    bool fLiveResults = false;
     std::array<QAction*, RecentFiles::Capacity> fRecentActions{};
     QAction* fRecentSeparator = nullptr;
     QAction* fWindowSeparator = nullptr;

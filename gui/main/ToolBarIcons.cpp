@@ -118,6 +118,24 @@ void Draw(QPainter& p, ToolBarGlyph glyph)
         p.setBrush(QColor(0x20, 0xB0, 0x20));
         p.drawPolygon(QPolygonF{{8, 4}, {28, 16}, {8, 28}});
         break;
+    case ToolBarGlyph::LiveResults: {
+        // A capacity curve on its axes with two circling arrows: results that follow edits.
+        p.setPen(QPen(Qt::black, 1.3));
+        p.drawLine(QPointF(5, 4), QPointF(5, 27));
+        p.drawLine(QPointF(5, 27), QPointF(28, 27));
+        p.setPen(QPen(QColor(0x00, 0x40, 0xC0), 2.0));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath curve(QPointF(6, 25));
+        curve.cubicTo(QPointF(12, 24), QPointF(16, 12), QPointF(27, 6));
+        p.drawPath(curve);
+        p.setPen(QPen(QColor(0x00, 0x80, 0x00), 1.6));
+        p.drawArc(QRectF(15, 13, 11, 11), 30 * 16, 150 * 16);
+        p.drawArc(QRectF(15, 13, 11, 11), 210 * 16, 150 * 16);
+        p.setBrush(QColor(0x00, 0x80, 0x00));
+        p.drawPolygon(QPolygonF{{15, 17}, {18, 20}, {13, 21}});
+        p.drawPolygon(QPolygonF{{26, 20}, {23, 17}, {28, 16}});
+        break;
+    }
     case ToolBarGlyph::ViewOutput:
         Page(p);
         TextLines(p, 12, 4);

@@ -21,6 +21,7 @@ enum class ToolBarGlyph {
     LoadSettlement,
     TzCurves,
     QwCurves,
+    LiveResults,
 };
 
 QIcon ToolBarIcon(ToolBarGlyph glyph);

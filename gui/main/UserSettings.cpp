@@ -62,4 +62,22 @@ void UserSettings::Write() const
     settings.sync(); // a write failure is ignored: the settings are a convenience only
 }
 
+bool UserSettings::ReadLiveResults()
+{
+    QSettings settings(Organisation, Application);
+    if (settings.status() != QSettings::NoError)
+        return false;
+    settings.beginGroup(ProgramVersion);
+    return settings.value("Live Results", false).toBool();
+}
+
+void UserSettings::WriteLiveResults(bool on)
+{
+    QSettings settings(Organisation, Application);
+    settings.beginGroup(ProgramVersion);
+    settings.setValue("Live Results", on);
+    settings.endGroup();
+    settings.sync();
+}
+
 } // namespace korva::gui

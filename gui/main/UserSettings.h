@@ -22,6 +22,9 @@ struct UserSettings
     void ReadEditorAndRecentFiles();
     // Writes "Word Processor", "Directory" and "File1" ... "File10".
     void Write() const;
+    // "Live Results": whether each stored edit is analysed at once (off when never set).
+    static bool ReadLiveResults();
+    static void WriteLiveResults(bool on);
 };
 
 } // namespace korva::gui

@@ -201,6 +201,27 @@ void TPlotForm::Release()
     window->deleteLater();
 }
 
+void TPlotForm::ResultsChanged(TResultsFreshness freshness)
+{
+    if (fData == nullptr)
+        return;
+    QString caption = ToQString(fData->Caption);
+    if (freshness == TResultsFreshness::Live)
+        caption += QStringLiteral(" (live, not saved)");
+    else if (freshness == TResultsFreshness::Stale)
+        caption += QStringLiteral(" (stale)");
+    setWindowTitle(caption);
+    // The curves may reach farther or less far than before: a zoom of the old curves does not
+    // fit the new ones, so the window shows the new full extent.
+    fMaxLogicBounds = FullExtent(*fData);
+    fLogicBounds = fMaxLogicBounds;
+    RebuildLegend();
+    fLegend->setVisible(fData->LineCount() > 0 && fData->ShowLegend);
+    UpdateMenuChecks();
+    PlaceLegend();
+    fCanvas->update();
+}
+
 void TPlotForm::SetLogicBounds(const TLogicBounds& bounds)
 {
     // The legend keeps its place while the user zooms: a box that jumped between corners

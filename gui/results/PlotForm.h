@@ -72,6 +72,9 @@ class TPlotForm : public QMainWindow, public TGraphWindow
 
     void ShowRestored() override;
     void Release() override;
+    // New results in the graph: the full extent, legend and curve items are made again and the
+    // caption says whether the results are live or stale.
+    void ResultsChanged(TResultsFreshness freshness) override;
 
     TGraphPlot* Data() const { return fData; }
     const TLogicBounds& LogicBounds() const { return fLogicBounds; }

@@ -94,4 +94,29 @@ void TResultGraphs::HideAll()
         graph->Hide();
 }
 
+void TResultGraphs::NotifyResultsChanged(TResultsFreshness freshness)
+{
+    fFreshness = freshness;
+    for (TGraphPlot* graph : All())
+        if (TGraphWindow* window = graph->Form())
+            window->ResultsChanged(freshness);
+    // A copy: a subscriber may unsubscribe while it is called.
+    const std::map<int, TResultsObserver> observers = fObservers;
+    for (const auto& [key, observer] : observers)
+        if (fObservers.count(key) != 0)
+            observer(freshness);
+}
+
+int TResultGraphs::SubscribeResults(TResultsObserver observer)
+{
+    const int key = fNextObserver++;
+    fObservers.emplace(key, std::move(observer));
+    return key;
+}
+
+void TResultGraphs::UnsubscribeResults(int key)
+{
+    fObservers.erase(key);
+}
+
 } // namespace korva::gui

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <map>
 #include <vector>
 
 #include "gui/results/GraphPlot.h"
@@ -47,6 +49,22 @@ class TResultGraphs
     void SetUnits(int units);
     // Frees every plot window (after a run, for a new project).
     void HideAll();
+
+    // New results -------------------------------------------------------------------------
+    // Tells every open plot window and every subscriber that the graphs were refilled (or
+    // that only their freshness changed). Views that show results (elevation, 3-D, combined
+    // views) subscribe here and draw again when called.
+    void NotifyResultsChanged(TResultsFreshness freshness);
+    TResultsFreshness Freshness() const { return fFreshness; }
+    using TResultsObserver = std::function<void(TResultsFreshness)>;
+    // Returns the key to unsubscribe with; a subscriber unsubscribes before it is destroyed.
+    int SubscribeResults(TResultsObserver observer);
+    void UnsubscribeResults(int key);
+
+  private:
+    TResultsFreshness fFreshness = TResultsFreshness::Saved;
+    std::map<int, TResultsObserver> fObservers;
+    int fNextObserver = 1;
 };
 
 } // namespace korva::gui

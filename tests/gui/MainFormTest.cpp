@@ -755,6 +755,7 @@ class MainFormTest : public QObject
                                 "Soil Layer Data",
                                 "Factor of Safety (ASD)",
                                 "Run Data File",
+                                "Live Results: analyse every edit at once",
                                 "View Output",
                                 "View Soil Profile",
                                 "3D View",

@@ -120,8 +120,15 @@ struct TFakeWindow : TGraphWindow
 {
     int* shows;
     int* releases;
+    int changes = 0;
+    TResultsFreshness freshness = TResultsFreshness::Saved;
     TFakeWindow(int* s, int* r) : shows(s), releases(r) {}
     void ShowRestored() override { ++*shows; }
+    void ResultsChanged(TResultsFreshness f) override
+    {
+        ++changes;
+        freshness = f;
+    }
     void Release() override
     {
         ++*releases;
@@ -150,6 +157,42 @@ TEST(GraphPlot, ShowCreatesTheWindowOnceAndHideFreesIt)
         EXPECT_EQ(created, 2);
     }
     EXPECT_EQ(releases, 2); // destroying the graph frees its window
+}
+
+TEST(ResultGraphs, NewResultsReachTheOpenWindowsAndTheSubscribedViewsOnly)
+{
+    int shows = 0, releases = 0;
+    TFakeWindow* window = nullptr;
+    const TGraphWindowFactory factory = [&](TGraphPlot&) -> TGraphWindow* {
+        window = new TFakeWindow(&shows, &releases);
+        return window;
+    };
+    TResultGraphs graphs;
+    graphs.pltTotal.Show(factory);
+    std::vector<TResultsFreshness> seen;
+    const int view = graphs.SubscribeResults([&](TResultsFreshness f) { seen.push_back(f); });
+    // A subscriber that leaves while it is told must not disturb the others.
+    int onceKey = 0, onceCalls = 0;
+    onceKey = graphs.SubscribeResults([&](TResultsFreshness) {
+        ++onceCalls;
+        graphs.UnsubscribeResults(onceKey);
+    });
+
+    graphs.NotifyResultsChanged(TResultsFreshness::Live);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->changes, 1);
+    EXPECT_EQ(window->freshness, TResultsFreshness::Live);
+    EXPECT_EQ(graphs.Freshness(), TResultsFreshness::Live);
+    graphs.NotifyResultsChanged(TResultsFreshness::Stale);
+    EXPECT_EQ(window->changes, 2);
+    EXPECT_EQ(seen,
+              (std::vector<TResultsFreshness>{TResultsFreshness::Live, TResultsFreshness::Stale}));
+    EXPECT_EQ(onceCalls, 1) << "the subscriber that left is not called again";
+
+    graphs.UnsubscribeResults(view);
+    graphs.NotifyResultsChanged(TResultsFreshness::Saved);
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_EQ(window->changes, 3);
 }
 
 } // namespace
