@@ -38,8 +38,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScopedValueRollback>
-#include <QStyle>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 
