@@ -169,9 +169,6 @@ struct Walk
     bool weakRockReached = false;
 };
 
-// Unit side resistance from tons per square foot to pounds per square inch.
-constexpr float PsiPerTsf = 2000.0f / 144.0f;
-
 } // namespace
 
 int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
@@ -187,7 +184,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
     const int layerCount = std::clamp(deck.NL, 0, MaxLayers);
 
     // Moduli to tons per square foot; the ignored bottom portion to a whole foot.
-    const float moduliToTsf = si ? TsfPerKnPerSquareMetre : TsfPerPsi;
+    const float moduliToTsf = si ? kTsfPerKilopascal : kTsfPerPsi;
     const float concreteModulus_tsf = deck.Ec * moduliToTsf;
     const float concreteModulusAsRead = deck.Ec;
     const float bottomLength = roundHalfAway(deck.BS);
@@ -237,7 +234,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
     run.loading.baseToStemRatio = deck.RATIO;
     run.concreteModulus_tsf = concreteModulus_tsf;
     run.moduliToTsf = moduliToTsf;
-    run.slumpToInches = si ? 1000.0f / 25.4f : 1.0f;
+    run.slumpToInches = si ? kSlumpInchesPerMetre : 1.0f;
     run.socketTop_ft = socketTop;
     SliceRunState state;
 
@@ -340,7 +337,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                     qs += force;
                     qsLrfd += force * layer.phiS;
                     const float unitSide_psi =
-                        std::isfinite(s.unitSide_tsf) ? s.unitSide_tsf * PsiPerTsf : 0.0f;
+                        std::isfinite(s.unitSide_tsf) ? s.unitSide_tsf * kPsiPerTsf : 0.0f;
                     if (j == 1) {
                         walk.layerStrength[i].top_in = (z - 1.0f) * 12.0f;
                         walk.layerStrength[i].firstSliceUnitSide_psi = unitSide_psi;
@@ -418,7 +415,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 std::vector<CapacityRow> shown;
                 for (const CapacityRow& row : rows.rows)
                     shown.push_back(rowInReportUnits(row, si));
-                const float toProject = si ? 1.0f / FeetPerMetre : 1.0f;
+                const float toProject = si ? 1.0f / kFeetPerMetre : 1.0f;
                 ListingSettings listing;
                 listing.step = deck.PINC;
                 listing.shallowestLength = (deck.TOPLEN + bottomLength + hb) * toProject;
@@ -437,9 +434,9 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             CaseSummary caseSummary;
             caseSummary.caseNumber = caseNumber;
             caseSummary.stemDiameter =
-                si ? geometry.stemDiameter_ft / FeetPerMetre : geometry.stemDiameter_ft;
+                si ? geometry.stemDiameter_ft / kFeetPerMetre : geometry.stemDiameter_ft;
             caseSummary.baseDiameter =
-                si ? geometry.baseDiameter_ft / FeetPerMetre : geometry.baseDiameter_ft;
+                si ? geometry.baseDiameter_ft / kFeetPerMetre : geometry.baseDiameter_ft;
             caseSummary.hasRows = !rows.rows.empty();
             caseSummary.reachedFinal = rows.reachedFinal;
             if (!rows.rows.empty())

@@ -126,17 +126,17 @@ CapacityRow rowInReportUnits(const CapacityRow& row, bool si)
     if (!si)
         return row;
     CapacityRow out = row;
-    out.length = row.length / FeetPerMetre;
-    out.volume = row.volume / CubicYardsPerCubicMetre;
-    out.qs = row.qs / TonsPerKn;
-    out.qb = row.qb / TonsPerKn;
-    out.qu = row.qu / TonsPerKn;
-    out.qbd = row.qbd / TonsPerKn;
-    out.qdn = row.qdn / TonsPerKn;
+    out.length = row.length / kFeetPerMetre;
+    out.volume = row.volume / kCubicYardsPerCubicMetre;
+    out.qs = row.qs / kTonsPerKilonewton;
+    out.qb = row.qb / kTonsPerKilonewton;
+    out.qu = row.qu / kTonsPerKilonewton;
+    out.qbd = row.qbd / kTonsPerKilonewton;
+    out.qdn = row.qdn / kTonsPerKilonewton;
     out.quPerVolume = row.quPerVolume / TonsPerYd3PerKnPerM3;
-    out.lrfdQs = row.lrfdQs / TonsPerKn;
-    out.lrfdQb = row.lrfdQb / TonsPerKn;
-    out.lrfdQu = row.lrfdQu / TonsPerKn;
+    out.lrfdQs = row.lrfdQs / kTonsPerKilonewton;
+    out.lrfdQb = row.lrfdQb / kTonsPerKilonewton;
+    out.lrfdQu = row.lrfdQu / kTonsPerKilonewton;
     return out;
 }
 

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "engine/methods/PhysicalConstants.h"
+
 namespace korva {
 
 CaseGeometry makeCaseGeometry(float stemDiameter_ft, float baseToStemRatio, float bellAngle_deg)
@@ -10,9 +12,9 @@ CaseGeometry makeCaseGeometry(float stemDiameter_ft, float baseToStemRatio, floa
     CaseGeometry g;
     const float d = stemDiameter_ft;
     g.stemDiameter_ft = d;
-    g.stemArea_ft2 = ShaftPi / 4.0f * d * d;
-    g.steelArea_in2 = 0.36f * ShaftPi * d * d;
-    g.slicePerimeter_ft2 = ShaftPi * d * 1.0f;
+    g.stemArea_ft2 = kPi / 4.0f * d * d;
+    g.steelArea_in2 = 0.36f * kPi * d * d;
+    g.slicePerimeter_ft2 = kPi * d * 1.0f;
 
     const bool bellAsked = truncateToInt(baseToStemRatio) != 0 && baseToStemRatio > 1.0f;
     // The bell angle is measured from the vertical; 57.29 degrees per radian.
@@ -28,10 +30,10 @@ CaseGeometry makeCaseGeometry(float stemDiameter_ft, float baseToStemRatio, floa
     } else {
         const float db = baseToStemRatio * d;
         g.baseDiameter_ft = db;
-        g.baseArea_ft2 = ShaftPi / 4.0f * db * db;
+        g.baseArea_ft2 = kPi / 4.0f * db * db;
         g.heelHeight_ft = d <= 3.52f ? 0.25f : 0.5f;
         g.bellHeight_ft = (db - d) / (2.0f * tanTheta) + g.heelHeight_ft;
-        const float frustum_ft3 = ShaftPi * (g.bellHeight_ft - g.heelHeight_ft) / 3.0f *
+        const float frustum_ft3 = kPi * (g.bellHeight_ft - g.heelHeight_ft) / 3.0f *
                                   (d * d / 4.0f + d * db / 4.0f + db * db / 4.0f);
         g.underreamVolume_yd3 = (g.baseArea_ft2 * g.heelHeight_ft + frustum_ft3) / 27.0f;
     }

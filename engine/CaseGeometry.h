@@ -20,9 +20,6 @@ struct CaseGeometry
     bool bellAngleUnusable = false;   // a bell was asked for with an angle that has no height
 };
 
-// pi as the shaft geometry uses it (areas, volumes, perimeter).
-inline constexpr float ShaftPi = 3.1416f;
-
 // Geometry of a shaft of stem diameter D. A bell exists when the integer part of the base to
 // stem diameter ratio is not 0 and the ratio exceeds 1 (a base narrower than the stem, or a
 // negative ratio, is not a bell). A bell angle whose tangent is not a positive finite number

@@ -4,15 +4,12 @@
 #include <string>
 
 #include "engine/FixedFormat.h"
+#include "engine/methods/PhysicalConstants.h"
 
 namespace korva {
 
 namespace {
 
-constexpr float InchesPerMetre = 39.37f;
-constexpr float MetresPerInch = 0.0254f;
-constexpr float PoundsPerTon = 2000.0f;
-constexpr float PoundsPerKn = 224.8201f;
 constexpr int DiametersPerGroup = 7;
 
 } // namespace
@@ -84,7 +81,8 @@ void writeDesignChartBlock(std::ostream& plot, const DesignChartValues& chart, b
     for (int k = 0; k < chart.settlementCount(); ++k) {
         plot << freeFormat(chart.settlement(k)) << '\n';
         for (int j = 0; j < chart.diameterCount(); ++j) {
-            const float diameter = si ? chart.diameter_in(j) * MetresPerInch : chart.diameter_in(j);
+            const float diameter =
+                si ? chart.diameter_in(j) * kMetresPerInch : chart.diameter_in(j);
             plot << formatF(diameter, 10, 4) << '\n';
             for (int i = 0; i < chart.lengthCount(); ++i)
                 plot << freeFormat(chart.length_in(i)) << freeFormat(chart.value_lb(k, j, i))
@@ -95,8 +93,8 @@ void writeDesignChartBlock(std::ostream& plot, const DesignChartValues& chart, b
 
 void writeDesignChartTable(std::ostream& report, const DesignChartValues& chart, bool si)
 {
-    const float lengthDivisor = si ? InchesPerMetre : 12.0f;
-    const float loadDivisor = si ? PoundsPerKn : PoundsPerTon;
+    const float lengthDivisor = si ? kInchesPerMetre : kInchesPerFoot;
+    const float loadDivisor = si ? kPoundsPerKilonewtonChart : kPoundsPerTon;
     report << "\n\n\n"
            << blanks(5) << "DESIGN CHART CURVES\n"
            << blanks(5) << std::string(19, '-') << '\n';
@@ -129,8 +127,8 @@ void writeDesignChartTable(std::ostream& report, const DesignChartValues& chart,
 
 DesignChartSummary designChartSummary(const DesignChartValues& chart, bool si)
 {
-    const float lengthDivisor = si ? InchesPerMetre : 12.0f;
-    const float loadDivisor = si ? PoundsPerKn : PoundsPerTon;
+    const float lengthDivisor = si ? kInchesPerMetre : kInchesPerFoot;
+    const float loadDivisor = si ? kPoundsPerKilonewtonChart : kPoundsPerTon;
     DesignChartSummary summary;
     for (int k = 0; k < chart.settlementCount(); ++k)
         summary.settlements.push_back(chart.settlement(k));

@@ -16,7 +16,7 @@ std::string dashes(int n)
 // A length in working units (ft) shown in the project's units.
 double shownLength(const InputDeck& deck, float feet)
 {
-    return deck.isSI() ? static_cast<double>(feet / FeetPerMetre) : static_cast<double>(feet);
+    return deck.isSI() ? static_cast<double>(feet / kFeetPerMetre) : static_cast<double>(feet);
 }
 
 // Six blanks, a 27-character label ending in "=", the value in F9.3, two blanks and the unit.

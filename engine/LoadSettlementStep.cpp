@@ -28,8 +28,6 @@ namespace texts = methods::texts;
 
 constexpr std::array<CurveSelector, 3> Selectors = {CurveSelector::Trend, CurveSelector::UpperBound,
                                                     CurveSelector::LowerBound};
-constexpr float InchesPerMetre = 39.37f;
-constexpr float KpaPerPsi = 6.894f; // the concrete modulus of SI runs is entered in kPa
 
 void writeLines(std::ostream& out, const std::vector<std::string>& lines)
 {
@@ -44,7 +42,7 @@ int unitSystemOf(const InputDeck& deck)
 
 float moduliToTsf(const InputDeck& deck)
 {
-    return deck.isSI() ? TsfPerKnPerSquareMetre : TsfPerPsi;
+    return deck.isSI() ? kTsfPerKilopascal : kTsfPerPsi;
 }
 
 std::vector<methods::TzLayer> tzLayers(const InputDeck& deck)
@@ -141,7 +139,7 @@ void writeQwTable(std::ostream& out, const LoadSettlementCase& c, CurveSelector 
 {
     const bool si = units == 2;
     const methods::QwCurveOutput shown = methods::qwCurveForOutput(qw, units);
-    const float toOutput = si ? 1.0f / FeetPerMetre : 1.0f;
+    const float toOutput = si ? 1.0f / kFeetPerMetre : 1.0f;
     const char* lengthUnit = si ? "  M" : "  FT.";
     out << '\n'
         << blanks(5) << texts::selectorHeading(selector) << "\n\n"
@@ -175,7 +173,7 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
     shaft.baseDiameter_ft = c.geometry->baseDiameter_ft;
     shaft.baseTransitionLength_ft = c.geometry->bellHeight_ft + c.bottomLength_ft;
     shaft.ignoredTop_ft = deck.TOPLEN;
-    shaft.concreteModulus_psi = deck.isSI() ? deck.Ec / KpaPerPsi : deck.Ec;
+    shaft.concreteModulus_psi = deck.isSI() ? deck.Ec / kKilopascalsPerPsiModulus : deck.Ec;
     shaft.segmentCount = static_cast<int>(c.rows.size());
     shaft.ultimateBaseLoad_tons = finalRow.qb;
     shaft.baseMaterialCode =
@@ -242,7 +240,7 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
                     state.tzBlockWritten = true;
                 }
                 const float diameter =
-                    deck.isSI() ? shaft.stemDiameter_ft / FeetPerMetre : shaft.stemDiameter_ft;
+                    deck.isSI() ? shaft.stemDiameter_ft / kFeetPerMetre : shaft.stemDiameter_ft;
                 writeLines(out.qwPlot, methods::qwPlotCurveLines(
                                            c.diameterNumber, diameter,
                                            methods::qwCurveForOutput(curve.qwCurve, units)));
@@ -258,7 +256,7 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
                 const int count = std::clamp(deck.NPOINTPD, 0, MaxChartSettlements);
                 for (int k = 0; k < count; ++k) {
                     const float value = deck.PDSETT[static_cast<std::size_t>(k)];
-                    settlements_in.push_back(deck.isSI() ? value * InchesPerMetre : value);
+                    settlements_in.push_back(deck.isSI() ? value * kInchesPerMetre : value);
                 }
                 std::vector<methods::ChartSettlementResult> results =
                     methods::solveDesignChartSettlements(curve, shaft, settlements_in);
@@ -398,7 +396,7 @@ void weakRockTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettl
     const InputDeck& deck = *c.deck;
     const SoilLayer& layer = deck.layers[static_cast<std::size_t>(c.tipLayer)];
     const float toTsf = moduliToTsf(deck);
-    const float slumpToInches = deck.isSI() ? 1000.0f / 25.4f : 1.0f;
+    const float slumpToInches = deck.isSI() ? kSlumpInchesPerMetre : 1.0f;
     methods::WeakRockSocketCase socket;
     socket.referenceLength_ft = c.referenceLength_ft;
     socket.socketTop_ft = c.socketTop_ft;

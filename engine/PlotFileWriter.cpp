@@ -58,8 +58,8 @@ void writeCaseBlock(std::ostream& plot, const CaseBlock& block, const CaseBlockS
          << freeFormat(static_cast<long>(rowCount + 2))
          << freeFormat(static_cast<long>(block.curveCode)) << '\n';
     plot << "   0.0  0.0  0.0  0.0  0.0 0.0  0.0  \n";
-    const float lengthScale = settings.si ? 1.0f / FeetPerMetre : 1.0f;
-    const float forceScale = settings.si ? 1.0f / TonsPerKn : 1.0f;
+    const float lengthScale = settings.si ? 1.0f / kFeetPerMetre : 1.0f;
+    const float forceScale = settings.si ? 1.0f / kTonsPerKilonewton : 1.0f;
     const float firstLength = rowCount > 0 ? block.rows.front().length * lengthScale : 0.0f;
     plot << eField(firstLength) << "   0.0   0.0  0.0 0.0  0.0  0.0 \n";
     const float baseFactor = settings.uplift ? 1.0f : settings.baseSafetyFactor;

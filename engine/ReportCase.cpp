@@ -25,7 +25,7 @@ void valueLine(std::ostream& out, const char* label, float value, const char* un
 
 float shownLength(float feet, bool si)
 {
-    return si ? feet / FeetPerMetre : feet;
+    return si ? feet / kFeetPerMetre : feet;
 }
 
 constexpr float SquareInchesPerSquareMetre = 1550.0031f;
@@ -65,7 +65,7 @@ void writeShaftInformation(std::ostream& out, const CaseGeometry& g, const Shaft
     out << blanks(6) << "ELASTIC MODULUS, Ec       =" << formatE(v.concreteModulusAsRead, 10, 3)
         << ' ' << (si ? "KN/SQ M" : "LB/SQ IN") << '\n';
     valueLine(out, "VOLUME OF UNDERREAM       =",
-              si ? g.underreamVolume_yd3 / CubicYardsPerCubicMetre : g.underreamVolume_yd3,
+              si ? g.underreamVolume_yd3 / kCubicYardsPerCubicMetre : g.underreamVolume_yd3,
               si ? "CU. M" : "CU.YDS.");
 }
 
@@ -193,14 +193,15 @@ void writeBestCase(std::ostream& out, const BestCase& b, bool si)
         return;
     }
     out << " THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE  APPEARS TO BE THE FOLLOWING ONE:\n"
-        << "\n  DIAMETER OF STEM       = " << formatF(b.stemDiameter_ft / FeetPerMetre, 5, 1)
+        << "\n  DIAMETER OF STEM       = " << formatF(b.stemDiameter_ft / kFeetPerMetre, 5, 1)
         << " M\n"
-        << "\n  DIAMETER OF BASE       = " << formatF(b.baseDiameter_ft / FeetPerMetre, 5, 1)
+        << "\n  DIAMETER OF BASE       = " << formatF(b.baseDiameter_ft / kFeetPerMetre, 5, 1)
         << " M\n"
-        << "\n  ESTIMATED SHAFT LENGTH =" << formatF(b.length_ft / FeetPerMetre, 5, 0) << " M\n"
-        << "\n  VOLUME OF CONCRETE     =" << formatF(b.volume_yd3 / CubicYardsPerCubicMetre, 7, 2)
+        << "\n  ESTIMATED SHAFT LENGTH =" << formatF(b.length_ft / kFeetPerMetre, 5, 0) << " M\n"
+        << "\n  VOLUME OF CONCRETE     =" << formatF(b.volume_yd3 / kCubicYardsPerCubicMetre, 7, 2)
         << " CU.M\n"
-        << "\n  ULTIMATE LOAD CAPACITY =" << formatF(b.qu_tons / TonsPerKn, 10, 2) << " KN  \n"
+        << "\n  ULTIMATE LOAD CAPACITY =" << formatF(b.qu_tons / kTonsPerKilonewton, 10, 2)
+        << " KN  \n"
         << "\n  QU/VOLUME OF CONCRETE  =" << formatF(b.quPerVolume / TonsPerYd3PerKnPerM3, 7, 2)
         << " KN /CU.M\n";
 }

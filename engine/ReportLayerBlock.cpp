@@ -15,9 +15,6 @@ constexpr int ValueIndent = 7;
 constexpr int SoilLabelWidth = 50; // "=" in column 58
 constexpr int RockLabelWidth = 51; // "=" in column 59
 
-// One atmosphere, lb/ft^2, as the clay criteria use it.
-constexpr float Atmosphere_psf = 2116.8f;
-
 struct Lines
 {
     std::vector<std::string> out;
@@ -51,9 +48,9 @@ float at(const TopBottom& tb, End end)
 struct Units
 {
     bool si;
-    float length(float ft) const { return si ? ft / FeetPerMetre : ft; }
-    float stress(float psf) const { return si ? psf / PsfPerKnPerSquareMetre : psf; }
-    float unitWeight(float pcf) const { return si ? pcf / PcfPerKnPerCubicMetre : pcf; }
+    float length(float ft) const { return si ? ft / kFeetPerMetre : ft; }
+    float stress(float psf) const { return si ? psf / kPsfPerKilopascal : psf; }
+    float unitWeight(float pcf) const { return si ? pcf / kPcfPerKilonewtonPerCubicMetre : pcf; }
 };
 
 void soilTail(Lines& l, const SoilLayer& layer, End end, const Units& u, int emptyLines)
@@ -221,7 +218,7 @@ void gravelWarnings(Lines& l, const SoilLayer& layer)
 
 bool clayStrengthMayBeTooHigh(const SoilLayer& layer)
 {
-    const float limit = 2.5f * Atmosphere_psf;
+    const float limit = 2.5f * kAtmosphericPressureClay_psf;
     return layer.CU.top >= limit || layer.CU.bottom >= limit;
 }
 

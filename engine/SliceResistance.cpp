@@ -40,7 +40,8 @@ float finishTip(const methods::TipResult& tip, float maxEndBearing_psf, float fa
                 bool uplift)
 {
     const float area = tip.limitArea_ft2 > 0.0f ? tip.limitArea_ft2 : fallbackArea_ft2;
-    return methods::finishSliceTip_tons(tip.tip_tons, maxEndBearing_psf / 2000.0f, area, uplift);
+    return methods::finishSliceTip_tons(tip.tip_tons, maxEndBearing_psf / kPoundsPerTon, area,
+                                        uplift);
 }
 
 } // namespace
@@ -62,7 +63,7 @@ SliceResult computeSlice(const SliceRunValues& run, SliceRunState& state, int la
     const float sigma = stressAt(run, z);
     const float blowCount = at(layer.BLOWS);
     const float gamma = at(layer.GAMMA);
-    const float tranlm_tsf = at(layer.TRANLM) / 2000.0f;
+    const float tranlm_tsf = at(layer.TRANLM) / kPoundsPerTon;
     const float maxEndBearing = at(layer.maxEndBearing);
     const float d = geometry.stemDiameter_ft;
     const float db = geometry.baseDiameter_ft;

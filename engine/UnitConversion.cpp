@@ -6,9 +6,8 @@
 namespace korva {
 namespace {
 
-constexpr double PoundsPerTon = 2000.0;
-constexpr double FeetPerMetreExact = 1.0 / MetresPerFoot;
-constexpr double PoundsPerKilonewton = 1000.0 / NewtonsPerPoundForce;
+constexpr double FeetPerMetreExact = 1.0 / kMetresPerFootExact;
+constexpr double PoundsPerKilonewton = 1000.0 / kNewtonsPerPoundForce;
 
 // Lengths: a ten-thousandth of a foot, far finer than any dimension of a shaft or a profile
 // and far coarser than the single-precision error of a metre value up to the deepest
@@ -28,7 +27,7 @@ double exactFactor(SiInput quantity)
     case SiInput::Stress:
         return PoundsPerKilonewton / (FeetPerMetreExact * FeetPerMetreExact);
     case SiInput::Force:
-        return PoundsPerKilonewton / PoundsPerTon;
+        return PoundsPerKilonewton / kPoundsPerTon;
     }
     return 1.0;
 }

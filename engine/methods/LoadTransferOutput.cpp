@@ -1,16 +1,11 @@
 #include "engine/methods/LoadTransferOutput.h"
 
+#include "engine/methods/PhysicalConstants.h"
+
 namespace korva::methods {
 namespace {
 
 constexpr int kSi = 2;
-constexpr float kMetresPerInch = 0.0254f;
-constexpr float kKpaPerPsi = 6.895f;
-constexpr float kKilonewtonsPerPound = 4.448f / 1000.0f;
-constexpr float kPoundsPerTon = 2000.0f;
-constexpr float kInchesPerFoot = 12.0f;
-constexpr float kInchesPerMetre = 39.37f;
-constexpr float kPoundsPerKilonewton = 224.8f;
 
 } // namespace
 
@@ -21,7 +16,7 @@ TzCurveOutput tzCurveForOutput(const TzCurve& curve, int unitSystem)
     out.number = curve.number;
     out.depth = si ? curve.depth_in * kMetresPerInch : curve.depth_in;
     for (int i = 0; i < kTzPointCount; ++i) {
-        out.transfer[i] = si ? curve.transfer_psi[i] * kKpaPerPsi : curve.transfer_psi[i];
+        out.transfer[i] = si ? curve.transfer_psi[i] * kKilopascalsPerPsi : curve.transfer_psi[i];
         out.movement[i] = si ? curve.movement_in[i] * kMetresPerInch : curve.movement_in[i];
     }
     return out;

@@ -1,14 +1,11 @@
 #include "engine/methods/SocketSettlement.h"
 
 #include "engine/methods/LoadTransferTexts.h"
+#include "engine/methods/PhysicalConstants.h"
 
 namespace korva::methods {
 namespace {
 
-constexpr float kInchesPerFoot = 12.0f;
-constexpr float kFeetPerMetre = 3.2808f;
-constexpr float kKilonewtonsPerTon = 8.896f;
-constexpr float kMetresPerInch = 0.0254f;
 constexpr int kSi = 2;
 
 } // namespace

@@ -108,8 +108,8 @@ struct CaseFigures
 
 CaseFigures figuresOf(const CaseSummary& c, bool si)
 {
-    const float length = si ? FeetPerMetre : 1.0f;
-    const float force = si ? TonsPerKn : 1.0f;
+    const float length = si ? kFeetPerMetre : 1.0f;
+    const float force = si ? kTonsPerKilonewton : 1.0f;
     return {c.stemDiameter * length, c.finalRow.length * length, c.finalRow.qs * force,
             c.finalRow.qb * force, c.finalRow.qu * force};
 }
