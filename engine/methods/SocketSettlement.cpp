@@ -1,6 +1,5 @@
 #include "engine/methods/SocketSettlement.h"
 
-#include "engine/methods/LoadTransferTexts.h"
 #include "engine/methods/PhysicalConstants.h"
 
 namespace korva::methods {
@@ -9,25 +8,6 @@ namespace {
 constexpr int kSi = 2;
 
 } // namespace
-
-std::string_view socketWarningText(SocketCode code)
-{
-    switch (code) {
-    case SocketCode::ZeroSocketDiameter:
-        return texts::kSocketZeroDiameter;
-    case SocketCode::ZeroSocketLength:
-        return texts::kSocketZeroLength;
-    case SocketCode::ZeroModulus:
-        return texts::kSocketZeroModulus;
-    case SocketCode::ZeroStrength:
-        return texts::kSocketZeroStrength;
-    case SocketCode::OutOfRange:
-        return texts::kSocketOutOfRange;
-    case SocketCode::Ok:
-        break;
-    }
-    return {};
-}
 
 SettlementPoint socketReportPoint(const SocketCurve& curve, int index, int unitSystem)
 {

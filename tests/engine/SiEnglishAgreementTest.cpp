@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "engine/ProgramVersion.h"
-#include "engine/RunAnalysis.h"
-#include "engine/RunFiles.h"
-#include "engine/RunStatus.h"
-#include "engine/UnitConversion.h"
+#include "engine/deck/UnitConversion.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 #include "gui/controls/UnitCodes.h"
 #include "gui/model/NumberText.h"
 #include "gui/model/ProgramData.h"
