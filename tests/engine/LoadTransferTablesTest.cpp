@@ -2,36 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/methods/UniformClayShaft.h"
+
 #include <vector>
 
 using namespace korva;
 using namespace korva::methods;
 
-namespace {
-
-// A 30-ft shaft of 3 ft in uniform clay, cut into 30 segments.
-struct ClayShaft
-{
-    std::vector<TzLayer> layers{{0.0f, 600.0f, 2}};
-    std::vector<LayerStrength> layerProfile{{0.0f, 600.0f, 10.0f, 10.0f}};
-    std::vector<StrengthPoint> rows{{12.0f, 10.0f}, {600.0f, 10.0f}};
-    LoadSettlementCase shaft;
-    ClayShaft()
-    {
-        shaft.length_ft = 30.0f;
-        shaft.stemDiameter_ft = 3.0f;
-        shaft.baseDiameter_ft = 3.0f;
-        shaft.concreteModulus_psi = 3.6e6f;
-        shaft.segmentCount = 30;
-        shaft.ultimateBaseLoad_tons = 80.0f;
-        shaft.baseMaterialCode = 2;
-        shaft.layers = layers;
-        shaft.layerProfile = layerProfile;
-        shaft.rowProfile = rows;
-    }
-};
-
-} // namespace
+using korva::test::UniformClayShaft;
 
 TEST(LoadTransferTables, BeyondProfileWarnings)
 {
@@ -50,7 +28,7 @@ TEST(LoadTransferTables, BeyondProfileWarnings)
 
 TEST(LoadTransferTables, LoadSettlementTables)
 {
-    ClayShaft clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::UpperBound, clay.shaft);
     ASSERT_EQ(curve.code, CurveBuildCode::Ok);
     const auto points = reportPoints(curve, 1);
@@ -73,7 +51,7 @@ TEST(LoadTransferTables, LoadSettlementTables)
 
 TEST(LoadTransferTables, DetailFileHoldsCurvesAndEverySegment)
 {
-    ClayShaft clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     const auto lines = tzDetailFileLines(curve);
     // Note and two empty lines, curve heading (2), 5 curves of 11 lines, then per level 7
@@ -99,7 +77,7 @@ TEST(LoadTransferTables, DetailFileHoldsCurvesAndEverySegment)
 
 TEST(LoadTransferTables, PlotScratchLines)
 {
-    ClayShaft clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     // The load distribution of a shaft with 30 rows: 15 levels of 30 lines.
     const auto distribution = loadDistribution(curve, 1);
@@ -136,7 +114,7 @@ TEST(LoadTransferTables, PlotScratchLines)
 
 TEST(LoadTransferTables, DesignChartRecords)
 {
-    ClayShaft clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve trend = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     const std::vector<float> settlements = {0.5f};
     const auto chart = solveDesignChartSettlements(trend, clay.shaft, settlements);
