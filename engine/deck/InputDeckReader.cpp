@@ -7,7 +7,9 @@
 #include "engine/run/RunStatus.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 
 namespace korva {
 namespace {
@@ -126,120 +128,180 @@ DeckValue coefficientOf(MaterialKind kind, float sandMethod)
     return DeckValue::Ko;
 }
 
-// Kinds 1, 2, 3: top and bottom property records of 9 values, the method record (sand only)
-// and the coefficient record.
-void readSoilLayer(DeckRecordReader& reader, SoilLayer& layer, int number, MaterialKind kind,
-                   bool si)
+// A word of a layer property record: the quantity of the layer it fills (its top value from
+// the record at the top of the layer, its bottom value from the record at the bottom) and the
+// range it is checked against. A placeholder word is neither read nor checked. The two LRFD
+// resistance factors end every record; a layer keeps the factors of its bottom record.
+enum class WordUse { Placeholder, Quantity, SideFactor, BaseFactor };
+
+struct PropertyWord
 {
-    TopBottom phiS;
-    TopBottom phiB;
-    for (int row = 0; row < 2; ++row) {
-        DeckRecord r =
-            reader.readRecord(9, layerRecordName(row == 0 ? "property record at the top"
-                                                          : "property record at the bottom",
-                                                 number));
-        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
-            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
-        };
-        if (kind == MaterialKind::Sand) {
-            set(layer.GAMMA, 1, DeckValue::UnitWeight);
-            set(layer.PHI, 2, DeckValue::FrictionAngle);
-            set(layer.interfaceAngle, 3, DeckValue::InterfaceAngle);
-        } else {
-            set(layer.NC, 0, DeckValue::Nc);
-            set(layer.GAMMA, 1, DeckValue::UnitWeight);
-            set(layer.CU, 3, DeckValue::Cohesion);
-        }
-        set(layer.BLOWS, 4, DeckValue::BlowCounts);
-        set(layer.TRANLM, 5, DeckValue::MaxSideFriction);
-        set(layer.maxEndBearing, 6, DeckValue::MaxEndBearing);
-        set(phiS, 7, DeckValue::PhiSide);
-        set(phiB, 8, DeckValue::PhiBase);
+    WordUse use = WordUse::Placeholder;
+    TopBottom SoilLayer::*quantity = nullptr;
+    DeckValue range = DeckValue::UnitWeight;
+};
+
+constexpr PropertyWord placeholder()
+{
+    return {};
+}
+
+constexpr PropertyWord word(TopBottom SoilLayer::*quantity, DeckValue range)
+{
+    return {WordUse::Quantity, quantity, range};
+}
+
+constexpr PropertyWord SideFactorWord{WordUse::SideFactor, nullptr, DeckValue::PhiSide};
+constexpr PropertyWord BaseFactorWord{WordUse::BaseFactor, nullptr, DeckValue::PhiBase};
+
+// Word order of the property records by kind, as the desktop program writes them.
+// kind 1: "0.0", unit weight, friction angle, interface angle, blow counts, qs, qb, phi
+constexpr std::array<PropertyWord, 9> SandWords{{
+    placeholder(),
+    word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
+    word(&SoilLayer::PHI, DeckValue::FrictionAngle),
+    word(&SoilLayer::interfaceAngle, DeckValue::InterfaceAngle),
+    word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
+    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
+    SideFactorWord,
+    BaseFactorWord,
+}};
+// kinds 2, 3: Nc, unit weight, "0.0", cohesion, blow counts, qs, qb, phi
+constexpr std::array<PropertyWord, 9> ClayWords{{
+    word(&SoilLayer::NC, DeckValue::Nc),
+    word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
+    placeholder(),
+    word(&SoilLayer::CU, DeckValue::Cohesion),
+    word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
+    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
+    SideFactorWord,
+    BaseFactorWord,
+}};
+// kinds 4, 7: rock strength, concrete strength, spacing, thickness, socket diameter, qs,
+// elastic modulus, RQD, qb, phi
+constexpr std::array<PropertyWord, 11> StrongRockWords{{
+    word(&SoilLayer::QUR, DeckValue::CompressiveStrength),
+    word(&SoilLayer::QUCON, DeckValue::ConcreteStrength),
+    word(&SoilLayer::CS, DeckValue::DiscontinuitySpacing),
+    word(&SoilLayer::DISCT, DeckValue::DiscontinuityThickness),
+    word(&SoilLayer::BDS, DeckValue::SocketDiameter),
+    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    word(&SoilLayer::EL, DeckValue::ElasticModulus),
+    word(&SoilLayer::RQD, DeckValue::RQD),
+    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
+    SideFactorWord,
+    BaseFactorWord,
+}};
+// kind 6: rock strength, interface condition, slump, interface friction angle, socket
+// diameter, qs, modulus of the rock core, RQD, qb, phi
+constexpr std::array<PropertyWord, 11> WeakRockWords{{
+    word(&SoilLayer::QUR, DeckValue::CompressiveStrength),
+    word(&SoilLayer::interfaceCondition, DeckValue::InterfaceCondition),
+    word(&SoilLayer::slump, DeckValue::ConcreteSlump),
+    word(&SoilLayer::interfaceFrictionAngle, DeckValue::InterfaceFrictionAngle),
+    word(&SoilLayer::BDS, DeckValue::SocketDiameter),
+    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    word(&SoilLayer::EL, DeckValue::ElasticModulus),
+    word(&SoilLayer::RQD, DeckValue::RQD),
+    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
+    SideFactorWord,
+    BaseFactorWord,
+}};
+// kind 5: unit weight, blow counts, Poisson's ratio, Young's modulus, socket diameter, qs, qb,
+// phi
+constexpr std::array<PropertyWord, 9> DecomposedRockWords{{
+    word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
+    word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
+    word(&SoilLayer::poissonRatio, DeckValue::PoissonsRatio),
+    word(&SoilLayer::EL, DeckValue::YoungsModulus),
+    word(&SoilLayer::BDS, DeckValue::SocketDiameter),
+    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
+    SideFactorWord,
+    BaseFactorWord,
+}};
+// kinds 8, 9: unit weight, blow counts, beta, qs, qb, phi
+constexpr std::array<PropertyWord, 7> GravelWords{{
+    word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
+    word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
+    word(&SoilLayer::beta, DeckValue::Beta),
+    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
+    SideFactorWord,
+    BaseFactorWord,
+}};
+
+// The words of the property records of a kind; none for a kind outside 1..9 (head record only).
+std::span<const PropertyWord> propertyWords(MaterialKind kind)
+{
+    switch (kind) {
+    case MaterialKind::Sand:
+        return SandWords;
+    case MaterialKind::Clay:
+    case MaterialKind::ClayShale:
+        return ClayWords;
+    case MaterialKind::StrongRockSideOrBase:
+    case MaterialKind::StrongRockSideAndBase:
+        return StrongRockWords;
+    case MaterialKind::WeakRock:
+        return WeakRockWords;
+    case MaterialKind::DecomposedRock:
+        return DecomposedRockWords;
+    case MaterialKind::GravellySand:
+    case MaterialKind::Gravel:
+        return GravelWords;
+    case MaterialKind::None:
+        break;
     }
-    layer.phiS = phiS.bottom;
-    layer.phiB = phiB.bottom;
+    return {};
+}
+
+// The property records at the top and the bottom of a layer, each word checked against its
+// range in record order.
+void readPropertyRecords(DeckRecordReader& reader, SoilLayer& layer, int number,
+                         std::span<const PropertyWord> words, bool si)
+{
+    TopBottom sideFactor;
+    TopBottom baseFactor;
+    for (int row = 0; row < 2; ++row) {
+        DeckRecord r = reader.readRecord(static_cast<int>(words.size()),
+                                         layerRecordName(row == 0 ? "property record at the top"
+                                                                  : "property record at the bottom",
+                                                         number));
+        for (std::size_t index = 0; index < words.size(); ++index) {
+            const PropertyWord& w = words[index];
+            TopBottom* target = nullptr;
+            switch (w.use) {
+            case WordUse::Placeholder:
+                continue;
+            case WordUse::Quantity:
+                target = &(layer.*w.quantity);
+                break;
+            case WordUse::SideFactor:
+                target = &sideFactor;
+                break;
+            case WordUse::BaseFactor:
+                target = &baseFactor;
+                break;
+            }
+            (row == 0 ? target->top : target->bottom) = readRanged(r, index, w.range, si);
+        }
+    }
+    layer.phiS = sideFactor.bottom;
+    layer.phiB = baseFactor.bottom;
+}
+
+// Kinds 1, 2, 3 add the method record (sand only) and the coefficient record.
+void readCoefficientRecords(DeckRecordReader& reader, SoilLayer& layer, int number,
+                            MaterialKind kind, bool si)
+{
     if (kind == MaterialKind::Sand)
         layer.sandMethod = reader.readRecord(1, layerRecordName("method record", number)).real(0);
     DeckRecord c = reader.readRecord(2, layerRecordName("coefficient record", number));
     const DeckValue coefficient = coefficientOf(kind, layer.sandMethod);
     layer.coefficient = {readRanged(c, 0, coefficient, si), readRanged(c, 1, coefficient, si)};
-}
-
-// Kinds 4, 6, 7: two property records of 11 values.
-void readRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number, MaterialKind kind,
-                   bool si)
-{
-    for (int row = 0; row < 2; ++row) {
-        DeckRecord r =
-            reader.readRecord(11, layerRecordName(row == 0 ? "property record at the top"
-                                                           : "property record at the bottom",
-                                                  number));
-        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
-            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
-        };
-        set(layer.QUR, 0, DeckValue::CompressiveStrength);
-        if (kind == MaterialKind::WeakRock) {
-            set(layer.interfaceCondition, 1, DeckValue::InterfaceCondition);
-            set(layer.slump, 2, DeckValue::ConcreteSlump);
-            set(layer.interfaceFrictionAngle, 3, DeckValue::InterfaceFrictionAngle);
-        } else {
-            set(layer.QUCON, 1, DeckValue::ConcreteStrength);
-            set(layer.CS, 2, DeckValue::DiscontinuitySpacing);
-            set(layer.DISCT, 3, DeckValue::DiscontinuityThickness);
-        }
-        set(layer.BDS, 4, DeckValue::SocketDiameter);
-        set(layer.TRANLM, 5, DeckValue::MaxSideFriction);
-        set(layer.EL, 6, DeckValue::ElasticModulus);
-        set(layer.RQD, 7, DeckValue::RQD);
-        set(layer.maxEndBearing, 8, DeckValue::MaxEndBearing);
-        // One value per layer: the bottom record's value replaces the top record's.
-        layer.phiS = readRanged(r, 9, DeckValue::PhiSide, si);
-        layer.phiB = readRanged(r, 10, DeckValue::PhiBase, si);
-    }
-}
-
-// Kind 5: two property records of 9 values.
-void readDecomposedRockLayer(DeckRecordReader& reader, SoilLayer& layer, int number, bool si)
-{
-    for (int row = 0; row < 2; ++row) {
-        DeckRecord r =
-            reader.readRecord(9, layerRecordName(row == 0 ? "property record at the top"
-                                                          : "property record at the bottom",
-                                                 number));
-        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
-            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
-        };
-        set(layer.GAMMA, 0, DeckValue::UnitWeight);
-        set(layer.BLOWS, 1, DeckValue::BlowCounts);
-        set(layer.poissonRatio, 2, DeckValue::PoissonsRatio);
-        set(layer.EL, 3, DeckValue::YoungsModulus);
-        set(layer.BDS, 4, DeckValue::SocketDiameter);
-        set(layer.TRANLM, 5, DeckValue::MaxSideFriction);
-        set(layer.maxEndBearing, 6, DeckValue::MaxEndBearing);
-        layer.phiS = readRanged(r, 7, DeckValue::PhiSide, si);
-        layer.phiB = readRanged(r, 8, DeckValue::PhiBase, si);
-    }
-}
-
-// Kinds 8, 9: two property records of 7 values.
-void readGravelLayer(DeckRecordReader& reader, SoilLayer& layer, int number, bool si)
-{
-    for (int row = 0; row < 2; ++row) {
-        DeckRecord r =
-            reader.readRecord(7, layerRecordName(row == 0 ? "property record at the top"
-                                                          : "property record at the bottom",
-                                                 number));
-        auto set = [&r, row, si](TopBottom& q, std::size_t index, DeckValue value) {
-            (row == 0 ? q.top : q.bottom) = readRanged(r, index, value, si);
-        };
-        set(layer.GAMMA, 0, DeckValue::UnitWeight);
-        set(layer.BLOWS, 1, DeckValue::BlowCounts);
-        set(layer.beta, 2, DeckValue::Beta);
-        set(layer.TRANLM, 3, DeckValue::MaxSideFriction);
-        set(layer.maxEndBearing, 4, DeckValue::MaxEndBearing);
-        layer.phiS = readRanged(r, 5, DeckValue::PhiSide, si);
-        layer.phiB = readRanged(r, 6, DeckValue::PhiBase, si);
-    }
 }
 
 void deriveLayerValues(SoilLayer& layer)
@@ -283,28 +345,13 @@ void readLayers(DeckRecordReader& reader, const DeckEchoTargets& echo, InputDeck
         previousBottom = layer.bottomDepth;
         previousText = head.text(1);
         const MaterialKind kind = layer.kindCode();
-        switch (kind) {
-        case MaterialKind::Sand:
-        case MaterialKind::Clay:
-        case MaterialKind::ClayShale:
-            readSoilLayer(reader, layer, number, kind, si);
-            break;
-        case MaterialKind::StrongRockSideOrBase:
-        case MaterialKind::StrongRockSideAndBase:
-        case MaterialKind::WeakRock:
-            readRockLayer(reader, layer, number, kind, si);
-            break;
-        case MaterialKind::DecomposedRock:
-            readDecomposedRockLayer(reader, layer, number, si);
-            break;
-        case MaterialKind::GravellySand:
-        case MaterialKind::Gravel:
-            readGravelLayer(reader, layer, number, si);
-            break;
-        case MaterialKind::None:
+        if (kind == MaterialKind::None) {
             writeUnknownKindWarning(echo.report, number, layer.kind);
             writeUnknownKindWarning(echo.runNotes, number, layer.kind);
-            break;
+        } else {
+            readPropertyRecords(reader, layer, number, propertyWords(kind), si);
+            if (kind == MaterialKind::Sand || methods::isClayFamily(kind))
+                readCoefficientRecords(reader, layer, number, kind, si);
         }
         deriveLayerValues(layer);
     }
