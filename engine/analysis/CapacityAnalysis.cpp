@@ -187,7 +187,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
     const float moduliToTsf = si ? kTsfPerKilopascal : kTsfPerPsi;
     const float concreteModulus_tsf = deck.Ec * moduliToTsf;
     const float concreteModulusAsRead = deck.Ec;
-    const float bottomLength = roundHalfAway(deck.BS);
+    const float bottomLength_ft = roundHalfAway(deck.BS);
 
     // Layer bottoms rounded to whole feet, as the walk uses them; each layer's top is the
     // rounded bottom of the layer above, so that a layer is interpolated over the depths it is
@@ -197,13 +197,13 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
         if (i > 0)
             deck.layers[i].topDepth = deck.layers[i - 1].bottomDepth;
     }
-    const float deepestBottom = layerCount > 0 ? deck.layers[layerCount - 1].bottomDepth : 0.0f;
+    const float deepestBottom_ft = layerCount > 0 ? deck.layers[layerCount - 1].bottomDepth : 0.0f;
 
     std::vector<methods::UnitWeightLayer> weights;
     std::vector<float> bottoms;
     std::vector<int> kinds;
     std::vector<float> tipFactors;
-    float socketTop = 0.0f;
+    float socketTop_ft = 0.0f;
     bool socketTopFound = false;
     for (int i = 0; i < layerCount; ++i) {
         const SoilLayer& layer = deck.layers[i];
@@ -213,40 +213,41 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
         tipFactors.push_back(layer.phiB);
         if (!socketTopFound && (layer.kindCode() == MaterialKind::WeakRock ||
                                 layer.kindCode() == MaterialKind::StrongRockSideAndBase)) {
-            socketTop = layer.topDepth;
+            socketTop_ft = layer.topDepth;
             socketTopFound = true;
         }
     }
-    const int stressDepth = truncateClamped(deepestBottom + 2.0f, 1, DepthTableSize + 2);
-    const std::vector<float> stressTable =
+    const int stressDepth = truncateClamped(deepestBottom_ft + 2.0f, 1, DepthTableSize + 2);
+    const std::vector<float> stressTable_psf =
         methods::effectiveVerticalStressTable_psf(weights, stressDepth, deck.WTD);
-    std::vector<float> midStress;
+    std::vector<float> midStress_psf;
     for (int i = 0; i < layerCount; ++i)
-        midStress.push_back(methods::layerMidEffectiveStress_psf(weights, i, deck.WTD));
+        midStress_psf.push_back(methods::layerMidEffectiveStress_psf(weights, i, deck.WTD));
 
     SliceRunValues run;
     run.deck = &deck;
     run.estimates = &estimates;
-    run.effectiveStress_psf = stressTable;
-    run.layerMidStress_psf = midStress;
+    run.effectiveStress_psf = stressTable_psf;
+    run.layerMidStress_psf = midStress_psf;
     run.loading.uplift = uplift;
     run.loading.upliftFactor = deck.RCYCL;
     run.loading.baseToStemRatio = deck.RATIO;
     run.concreteModulus_tsf = concreteModulus_tsf;
     run.moduliToTsf = moduliToTsf;
     run.slumpToInches = si ? kSlumpInchesPerMetre : 1.0f;
-    run.socketTop_ft = socketTop;
+    run.socketTop_ft = socketTop_ft;
     SliceRunState state;
 
     const bool designChart = deck.IChart >= 1;
-    const float diameterStep = designChart ? deck.DIAMINCR : 0.5f;
+    const float diameterStep_ft = designChart ? deck.DIAMINCR : 0.5f;
     // The length series starts at the proposed length PD. In a design-load run the length is
     // found by the walk and PD is 0, so the series holds one member; the design value of such a
     // run is a load in tons and never serves as a length.
     std::vector<float> lengths{deck.PD};
     if (deck.IPENT >= 1 || designChart)
         lengths = makeLengthSeries(deck.PD, deck.PDMIN, deck.PDINCR);
-    const std::vector<float> diameters = makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep);
+    const std::vector<float> diameters =
+        makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep_ft);
 
     WarningSink warnings(notes);
     warnings.runStart(estimates);
@@ -256,7 +257,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
     int tipLayerBeforeRows = -1;
 
     for (std::size_t li = 0; li < lengths.size(); ++li) {
-        const float caseLength = lengths[li];
+        const float caseLength_ft = lengths[li];
         for (std::size_t di = 0; di < diameters.size(); ++di) {
             if (designChart && di >= static_cast<std::size_t>(MaxChartDiameters))
                 goto casesEnd; // the design-chart tables hold 20 diameters
@@ -269,13 +270,13 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             warnings.startCase(outputs.rockMessageFile);
 
             const CaseGeometry geometry = makeCaseGeometry(diameters[di], deck.RATIO, deck.BELANG);
-            ShaftBlockValues shaftValues{deck.BELANG, deck.TOPLEN, bottomLength,
+            ShaftBlockValues shaftValues{deck.BELANG, deck.TOPLEN, bottomLength_ft,
                                          concreteModulusAsRead, si};
             writeShaftInformation(report, geometry, shaftValues);
             writeShaftDiameterLines(notes, geometry, si);
             if (!designLoadGiven) {
-                writeShaftLengthLine(report, caseLength, si);
-                writeShaftLengthLine(notes, caseLength, si);
+                writeShaftLengthLine(report, caseLength_ft, si);
+                writeShaftLengthLine(notes, caseLength_ft, si);
             }
             writeResultsLegend(report, lrfd);
             writeResultsTableHeading(report, lrfd, uplift, si);
@@ -287,8 +288,9 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             }
 
             // Profile against the per-depth tables.
-            const float hb = geometry.bellHeight_ft;
-            const float deepestIndex = roundHalfAway(deepestBottom + bottomLength + hb);
+            const float bellHeight_ft = geometry.bellHeight_ft;
+            const float deepestIndex =
+                roundHalfAway(deepestBottom_ft + bottomLength_ft + bellHeight_ft);
             if (deepestIndex > static_cast<float>(DeepestTableIndex) ||
                 !std::isfinite(deepestIndex)) {
                 const std::vector<std::string> lines{
@@ -310,10 +312,10 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 walk.layerStrength[i].top_in = deck.layers[i].topDepth * 12.0f;
                 walk.layerStrength[i].bottom_in = deck.layers[i].bottomDepth * 12.0f;
             }
-            float qs = 0.0f;
-            float qsLrfd = 0.0f;
+            float qs_tons = 0.0f;
+            float qsLrfd_tons = 0.0f;
             bool started = false;
-            float start = deck.TOPLEN;
+            float sliceStart_ft = deck.TOPLEN;
             bool nonFinite = false;
             for (int i = 0; i < layerCount; ++i) {
                 const SoilLayer& layer = deck.layers[i];
@@ -322,11 +324,11 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         continue;
                     started = true;
                 }
-                const int slices = truncateToInt(layer.bottomDepth) - truncateToInt(start);
+                const int slices = truncateToInt(layer.bottomDepth) - truncateToInt(sliceStart_ft);
                 for (int j = 1; j <= slices; ++j) {
-                    const float z = start + static_cast<float>(j);
-                    const SliceResult s = computeSlice(run, state, i, z, geometry);
-                    warnings.slice(s.warnings, s.weakRock, z);
+                    const float z_ft = sliceStart_ft + static_cast<float>(j);
+                    const SliceResult s = computeSlice(run, state, i, z_ft, geometry);
+                    warnings.slice(s.warnings, s.weakRock, z_ft);
                     float force = s.perimeter_ft * 1.0f * s.unitSide_tsf;
                     float tip = s.tip_tons;
                     if (!std::isfinite(force) || !std::isfinite(tip)) {
@@ -334,47 +336,48 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                         force = std::isfinite(force) ? force : 0.0f;
                         tip = std::isfinite(tip) ? tip : 0.0f;
                     }
-                    qs += force;
-                    qsLrfd += force * layer.phiS;
+                    qs_tons += force;
+                    qsLrfd_tons += force * layer.phiS;
                     const float unitSide_psi =
                         std::isfinite(s.unitSide_tsf) ? s.unitSide_tsf * kPsiPerTsf : 0.0f;
                     if (j == 1) {
-                        walk.layerStrength[i].top_in = (z - 1.0f) * 12.0f;
+                        walk.layerStrength[i].top_in = (z_ft - 1.0f) * 12.0f;
                         walk.layerStrength[i].firstSliceUnitSide_psi = unitSide_psi;
                     }
                     if (j == slices) {
-                        walk.layerStrength[i].bottom_in = z * 12.0f;
+                        walk.layerStrength[i].bottom_in = z_ft * 12.0f;
                         walk.layerStrength[i].lastSliceUnitSide_psi = unitSide_psi;
                     }
-                    walk.deepestSlice_ft = z;
+                    walk.deepestSlice_ft = z_ft;
                     if (!walk.weakRockReached && layer.kindCode() == MaterialKind::WeakRock) {
                         walk.weakRockReached = true;
-                        walk.sideAboveWeakRock_tons = qs;
+                        walk.sideAboveWeakRock_tons = qs_tons;
                     }
-                    const int index = truncateToInt(roundHalfAway(z + bottomLength + hb));
+                    const int index =
+                        truncateToInt(roundHalfAway(z_ft + bottomLength_ft + bellHeight_ft));
                     if (index < 0 || index > DeepestTableIndex)
                         continue;
-                    walk.tables.sideResistance_tons[index] = qs;
-                    walk.tables.lrfdSideResistance_tons[index] = qsLrfd;
+                    walk.tables.sideResistance_tons[index] = qs_tons;
+                    walk.tables.lrfdSideResistance_tons[index] = qsLrfd_tons;
                     walk.tables.sliceTip_tons[index] = tip;
                     walk.tables.strongRockSlice[index] = s.strongRock;
-                    walk.tables.volume_yd3[index] =
-                        (static_cast<float>(index) - hb) * geometry.stemArea_ft2 / 27.0f +
-                        geometry.underreamVolume_yd3;
+                    walk.tables.volume_yd3[index] = (static_cast<float>(index) - bellHeight_ft) *
+                                                        geometry.stemArea_ft2 / 27.0f +
+                                                    geometry.underreamVolume_yd3;
                     walk.tables.written[index] = true;
                     walk.unitSide_psi[index] = unitSide_psi;
                     if (j == slices) {
                         walk.records[i].kind = static_cast<int>(layer.kindCode());
-                        walk.records[i].sideResistance_tons = qs;
-                        walk.records[i].depth_ft = z + bottomLength + hb;
+                        walk.records[i].sideResistance_tons = qs_tons;
+                        walk.records[i].depth_ft = z_ft + bottomLength_ft + bellHeight_ft;
                     }
                 }
-                start = layer.bottomDepth;
+                sliceStart_ft = layer.bottomDepth;
             }
 
             // Capacity rows of the candidate lengths.
             const CandidateRange range =
-                candidateLengths(geometry, deck.TOPLEN, bottomLength, deepestBottom);
+                candidateLengths(geometry, deck.TOPLEN, bottomLength_ft, deepestBottom_ft);
             if (range.last < 0) {
                 notes << '\n';
                 for (std::string_view line : methods::kIncreaseSoilDepthLines)
@@ -383,7 +386,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             RowSettings rowSettings;
             rowSettings.designLoadGiven = designLoadGiven;
             rowSettings.designLoad_tons = deck.designValue;
-            rowSettings.proposedLength_ft = caseLength;
+            rowSettings.proposedLength_ft = caseLength_ft;
             rowSettings.uplift = uplift;
             rowSettings.lrfd = lrfd;
             rowSettings.sideSafetyFactor = deck.FST;
@@ -391,7 +394,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             rowSettings.waterTable_ft = deck.WTD;
             const LayerColumn column{bottoms, kinds, tipFactors};
             const CapacityRowsResult rows = computeCapacityRows(
-                walk.tables, geometry, rowSettings, column, range, bottomLength, walk.records);
+                walk.tables, geometry, rowSettings, column, range, bottomLength_ft, walk.records);
             // Tip layer of the candidate before the final one. When the final length is the
             // first candidate, the tip layer recorded last by the rows of the earlier cases
             // stands in; the first case of a run has none.
@@ -418,11 +421,12 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 const float toProject = si ? 1.0f / kFeetPerMetre : 1.0f;
                 ListingSettings listing;
                 listing.step = deck.PINC;
-                listing.shallowestLength = (deck.TOPLEN + bottomLength + hb) * toProject;
+                listing.shallowestLength =
+                    (deck.TOPLEN + bottomLength_ft + bellHeight_ft) * toProject;
                 listing.finalLength = static_cast<float>(rows.finalLength) * toProject;
                 listing.si = si;
                 listing.designLoadGiven = designLoadGiven;
-                listing.proposedLength = caseLength * toProject;
+                listing.proposedLength = caseLength_ft * toProject;
                 listing.lastRowExceedsDesignLoad =
                     !rows.rows.empty() && rows.rows.back().qdn > deck.designValue;
                 for (const CapacityRow& row : listedRows(shown, listing))
@@ -474,8 +478,8 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 c.lengthNumber = lengthNumber;
                 c.diameterNumber = diameterNumber;
                 c.firstCase = caseNumber == 1;
-                c.caseLength_ft = caseLength;
-                c.bottomLength_ft = bottomLength;
+                c.caseLength_ft = caseLength_ft;
+                c.bottomLength_ft = bottomLength_ft;
                 c.concreteModulus_tsf = concreteModulus_tsf;
                 c.rows = rows.rows;
                 c.reachedFinal = rows.reachedFinal;
@@ -486,11 +490,11 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 c.referenceLength_ft = state.referenceLength_ft;
                 c.layerStrength = walk.layerStrength;
                 c.rowStrength = rowStrength;
-                c.effectiveStress_psf = stressTable;
-                c.layerMidStress_psf = midStress;
+                c.effectiveStress_psf = stressTable_psf;
+                c.layerMidStress_psf = midStress_psf;
                 c.deepestSliceDepth_ft = walk.deepestSlice_ft;
                 c.sideAboveWeakRock_tons = walk.sideAboveWeakRock_tons;
-                c.socketTop_ft = socketTop;
+                c.socketTop_ft = socketTop_ft;
                 c.intactModulus = &state.intactModulus;
                 loadSettlement(c);
                 if (status > 0) {
