@@ -251,8 +251,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
 
     WarningSink warnings(notes);
     warnings.runStart(estimates);
-    int curveSelector = 0;
-    int32_t status = 0;
+    bool soilTipMet = false; // a case of the run has met a soil or gravel tip
     int caseNumber = 0;
     int tipLayerBeforeRows = -1;
 
@@ -456,7 +455,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
             // Case end: load-settlement of the final shaft.
             if (!designLoadGiven && rows.reachedFinal && rows.tipLayerOfFinal >= 0 &&
                 methods::isSoil(static_cast<MaterialKind>(kinds[rows.tipLayerOfFinal])))
-                curveSelector = 3;
+                soilTipMet = true;
             if (!loadSettlement)
                 writeLoadSettlementHeading(report);
             if (loadSettlement) {
@@ -469,11 +468,7 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 LoadSettlementCase c;
                 c.deck = &deck;
                 c.geometry = &geometry;
-                c.tables = &walk.tables;
-                c.curveSelector = &curveSelector;
-                c.status = &status;
-                c.report = &report;
-                c.runNotes = &notes;
+                c.soilTipMet = soilTipMet;
                 c.caseNumber = caseNumber;
                 c.lengthNumber = lengthNumber;
                 c.diameterNumber = diameterNumber;
@@ -482,7 +477,6 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 c.bottomLength_ft = bottomLength_ft;
                 c.concreteModulus_tsf = concreteModulus_tsf;
                 c.rows = rows.rows;
-                c.reachedFinal = rows.reachedFinal;
                 c.finalLength_ft = static_cast<float>(rows.finalLength);
                 c.tipLayer = rows.tipLayerOfFinal;
                 c.tipLayerBeforeFinal = tipLayerBeforeFinal;
@@ -496,14 +490,15 @@ int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
                 c.sideAboveWeakRock_tons = walk.sideAboveWeakRock_tons;
                 c.socketTop_ft = socketTop_ft;
                 c.intactModulus = &state.intactModulus;
-                loadSettlement(c);
-                if (status > 0) {
+                const LoadSettlementOutcome outcome = loadSettlement(c);
+                if (outcome.status > 0) {
                     warnings.closeRockMessages();
-                    return status;
+                    return outcome.status;
                 }
+                soilTipMet = soilTipMet || outcome.soilTipCurves;
                 // Until the first case with a soil or gravel tip the report adds the points of
                 // curve 1: the case's own socket curve, or zeros when it has none.
-                if (curveSelector <= 1) {
+                if (!soilTipMet) {
                     std::vector<CurvePoint> points = c.curveOne;
                     points.resize(methods::kSocketPointCount);
                     writeCurveOnePoints(report, points, si);
@@ -535,7 +530,7 @@ casesEnd:
     if (layerCount > 0 && deck.layers[layerCount - 1].kindCode() == MaterialKind::ClayShale &&
         state.lastStrongRockStrength_psf < 144000.0f)
         writeWeakRockNote(report);
-    return status;
+    return StatusNormal;
 }
 
 } // namespace korva

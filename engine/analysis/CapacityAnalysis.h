@@ -25,7 +25,6 @@ struct LoadSettlementCase
 {
     const InputDeck* deck = nullptr; // layer bottoms rounded as walked
     const CaseGeometry* geometry = nullptr;
-    const DepthTables* tables = nullptr; // per-depth tables of the case
     int caseNumber = 0;
     int lengthNumber = 0;
     int diameterNumber = 0;
@@ -34,9 +33,8 @@ struct LoadSettlementCase
     float bottomLength_ft = 0.0f; // BS as rounded
     float concreteModulus_tsf = 0.0f;
     std::span<const CapacityRow> rows; // working units
-    bool reachedFinal = false;
-    float finalLength_ft = 0.0f; // length of the last row
-    int tipLayer = -1;           // 0-based layer holding the base of the last row
+    float finalLength_ft = 0.0f;       // length of the last row
+    int tipLayer = -1;                 // 0-based layer holding the base of the last row
     // Layer that held the base of the candidate before the final one (the last layer walked
     // before the rows when the final length is the first candidate; -1 before any).
     int tipLayerBeforeFinal = -1;
@@ -53,10 +51,9 @@ struct LoadSettlementCase
     float sideAboveWeakRock_tons = 0.0f; // QS down to the end of the case's first weak-rock slice
     float socketTop_ft = 0.0f;           // top of the first layer of code 6 or 7
     const methods::IntactModulusAverage* intactModulus = nullptr; // weak-rock running average
-    int* curveSelector = nullptr; // 0 before the first case with a soil tip; kept per run
-    int32_t* status = nullptr;    // set to 2 or 4 by a curve failure
-    std::ostream* report = nullptr;
-    std::ostream* runNotes = nullptr;
+    // A case with a soil or gravel tip came before this one in the run, or this one reached
+    // its final length in such a layer.
+    bool soilTipMet = false;
     // Filled by the step with the points of a socket curve (report units), which the case
     // section lists after the socket table heading.
     std::vector<CurvePoint> curveOne;
@@ -64,7 +61,14 @@ struct LoadSettlementCase
 // The step writes the case's load-settlement section: the additional t-z curves where they
 // apply, the "AXIAL LOAD VS SETTLEMENT CURVES" heading and the tables. Without a step the
 // analysis writes the heading alone.
-using LoadSettlementStep = std::function<void(LoadSettlementCase&)>;
+struct LoadSettlementOutcome
+{
+    // StatusNormal, or StatusTzBeyondProfile / StatusQwBeyondProfile: a curve depth or the tip
+    // lies below the strength profile, and the run ends.
+    int32_t status = StatusNormal;
+    bool soilTipCurves = false; // the trend, upper- and lower-bound curves of a soil tip
+};
+using LoadSettlementStep = std::function<LoadSettlementOutcome(LoadSettlementCase&)>;
 
 // One analysed case as the command-line summary shows it (report units).
 struct CaseSummary

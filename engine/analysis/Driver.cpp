@@ -22,12 +22,13 @@ LoadSettlementOutputs loadSettlementOutputs(RunContext& run)
                                  [&run](int counter) { run.writeTzDiam(counter); }};
 }
 
-void finishCase(RunContext& run, LoadSettlementRunState& state, LoadSettlementCase& c)
+LoadSettlementOutcome finishCase(RunContext& run, LoadSettlementRunState& state,
+                                 LoadSettlementCase& c)
 {
     LoadSettlementOutputs outputs = loadSettlementOutputs(run);
-    runLoadSettlementStep(c, state, outputs);
-    if (*c.status > 0)
-        return; // a curve failure ends the run inside the load-settlement tables
+    const LoadSettlementOutcome outcome = runLoadSettlementStep(c, state, outputs);
+    if (outcome.status > 0)
+        return outcome; // a curve failure ends the run inside the load-settlement tables
     if (!run.summary.cases.empty()) {
         CaseSummary& summary = run.summary.cases.back();
         summary.curveCount = state.caseCurveCount;
@@ -40,11 +41,13 @@ void finishCase(RunContext& run, LoadSettlementRunState& state, LoadSettlementCa
     }
     const InputDeck& deck = *c.deck;
     if (!writesCaseBlock(deck, c.lengthNumber))
-        return;
+        return outcome;
     CaseBlock block;
     block.caseCount = plotCaseCount(deck, c.caseLength_ft, c.lengthNumber);
     block.rows = c.rows;
-    block.curveCode = *c.curveSelector;
+    // 3 once a soil or gravel tip has had its three curves (or reached its final length),
+    // 0 before.
+    block.curveCode = c.soilTipMet || outcome.soilTipCurves ? 3 : 0;
     block.curves = &state.table;
     CaseBlockSettings settings;
     settings.si = deck.isSI();
@@ -53,6 +56,7 @@ void finishCase(RunContext& run, LoadSettlementRunState& state, LoadSettlementCa
     settings.sideSafetyFactor = deck.FST;
     settings.baseSafetyFactor = deck.FSB;
     writeCaseBlock(run.plot, block, settings);
+    return outcome;
 }
 
 void runDriver(RunContext& run)
@@ -75,7 +79,7 @@ void runDriver(RunContext& run)
                             run.names.resolve(run.names.workFile(RockMessageWorkFileName))};
     LoadSettlementRunState state;
     const LoadSettlementStep caseEnd = [&run, &state](LoadSettlementCase& c) {
-        finishCase(run, state, c);
+        return finishCase(run, state, c);
     };
     run.status = runCapacityAnalysis(run.deck, estimates, outputs, run.summary, caseEnd);
     // The detail file holds the segment march of the latest soil-tip solution.

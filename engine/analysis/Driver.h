@@ -12,8 +12,9 @@ void runDriver(RunContext& run);
 // What the driver does at the end of every case that has its capacity rows: the
 // load-settlement section of the case (additional t-z curves, the "AXIAL LOAD VS SETTLEMENT
 // CURVES" heading and the curves of the final shaft), then the plot records of the case. A
-// curve failure sets *c.status above 0; the driver then ends the run at once. A case whose
+// curve failure returns its status above 0; the driver then ends the run at once. A case whose
 // design load was never reached does not get here.
-void finishCase(RunContext& run, LoadSettlementRunState& state, LoadSettlementCase& c);
+LoadSettlementOutcome finishCase(RunContext& run, LoadSettlementRunState& state,
+                                 LoadSettlementCase& c);
 
 } // namespace korva

@@ -66,15 +66,15 @@ std::vector<TzCurveOutput> curvesForOutput(const std::vector<methods::TzCurve>& 
     return out;
 }
 
-// Warning of a curve depth or tip below the strength profile; the run stops with its code.
-void writeBeyondProfile(LoadSettlementCase& c, LoadSettlementOutputs& out, CurveBuildCode code,
-                        float depth_in)
+// Warning of a curve depth or tip below the strength profile; the run stops with the status
+// returned.
+int32_t writeBeyondProfile(LoadSettlementOutputs& out, CurveBuildCode code, float depth_in)
 {
     const std::vector<std::string> lines = beyondProfileWarningLines(code, depth_in);
     writeLines(out.report, lines);
     if (code == CurveBuildCode::TipBeyondProfile)
         writeLines(out.runNotes, lines);
-    *c.status = static_cast<int32_t>(code);
+    return static_cast<int32_t>(code);
 }
 
 void writeInvalidShaft(std::ostream& report)
@@ -90,10 +90,10 @@ void writeNonFiniteNote(LoadSettlementOutputs& out)
 }
 
 // Additional t-z curves at the user's depths, three times (trend, upper, lower bound); the
-// trend curves also go to the plot scratch file. Returns false when a depth lies below the
-// strength profile (status 2 set).
-bool additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
-                        const std::vector<methods::TzLayer>& layers)
+// trend curves also go to the plot scratch file. Returns StatusTzBeyondProfile when a depth
+// lies below the strength profile, StatusNormal otherwise.
+int32_t additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
+                           const std::vector<methods::TzLayer>& layers)
 {
     const InputDeck& deck = *c.deck;
     const int units = unitSystemOf(deck);
@@ -103,7 +103,6 @@ bool additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
                << blanks(5) << "NOTE: TZ AND QW CURVES DATA ARE AVAILABLE ONLY "
                << "FOR SAND AND CLAY LAYERS.\n\n\n";
     for (CurveSelector selector : Selectors) {
-        *c.curveSelector = static_cast<int>(selector);
         std::vector<methods::TzCurve> curves;
         int number = 0;
         for (float depth : deck.tzDepths) {
@@ -111,10 +110,8 @@ bool additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
             methods::AdditionalTzCurve curve = methods::buildAdditionalTzCurve(
                 selector, number, depth * 12.0f, layers, c.layerStrength, c.rowStrength,
                 c.geometry->stemDiameter_ft * 12.0f);
-            if (curve.code != CurveBuildCode::Ok) {
-                writeBeyondProfile(c, out, curve.code, depth * 12.0f);
-                return false;
-            }
+            if (curve.code != CurveBuildCode::Ok)
+                return writeBeyondProfile(out, curve.code, depth * 12.0f);
             if (replaceNonFinite(curve.curve))
                 writeNonFiniteNote(out);
             curves.push_back(curve.curve);
@@ -128,8 +125,7 @@ bool additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
             writeLines(out.tzPlot, additionalTzPlotCurveLines(shown));
         }
     }
-    *c.curveSelector = 1;
-    return true;
+    return StatusNormal;
 }
 
 // Q-w table of one solution for the .kv8w file.
@@ -155,8 +151,11 @@ void writeQwTable(std::ostream& out, const LoadSettlementCase& c, CurveSelector 
             << formatE(shown.movement[static_cast<std::size_t>(i)], 16, 4) << '\n';
 }
 
-void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlementOutputs& out,
-             const std::vector<methods::TzLayer>& layers)
+// The three curves of a soil or gravel tip. A curve depth or the tip below the strength
+// profile ends the run with the status of the outcome.
+LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& state,
+                              LoadSettlementOutputs& out,
+                              const std::vector<methods::TzLayer>& layers)
 {
     const InputDeck& deck = *c.deck;
     const int units = unitSystemOf(deck);
@@ -191,13 +190,10 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
 
     for (CurveSelector selector : Selectors) {
         const int s = static_cast<int>(selector);
-        *c.curveSelector = s;
         methods::LoadSettlementCurve curve = methods::solveLoadSettlement(selector, shaft);
         if (curve.code == CurveBuildCode::TzDepthBeyondProfile ||
-            curve.code == CurveBuildCode::TipBeyondProfile) {
-            writeBeyondProfile(c, out, curve.code, curve.offendingDepth_in);
-            return;
-        }
+            curve.code == CurveBuildCode::TipBeyondProfile)
+            return {writeBeyondProfile(out, curve.code, curve.offendingDepth_in), false};
         SettlementCurve& stored = state.table.curves[static_cast<std::size_t>(s - 1)];
         if (curve.code != CurveBuildCode::Ok) {
             writeInvalidShaft(out.report);
@@ -284,6 +280,7 @@ void soilTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettlemen
     solved.shaft.layerProfile = {};
     solved.shaft.rowProfile = {};
     state.lastSolution = std::move(solved);
+    return {StatusNormal, true};
 }
 
 // Socket of a rock or intermediate-geomaterial tip: curve 1 of the table and the points the
@@ -437,8 +434,8 @@ void weakRockTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettl
 
 } // namespace
 
-void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
-                           LoadSettlementOutputs& out)
+LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
+                                            LoadSettlementOutputs& out)
 {
     const InputDeck& deck = *c.deck;
     state.caseHasCurve = false;
@@ -464,14 +461,18 @@ void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
     // With the option set the block is written even without depths: the plot data reader
     // expects its count ahead of the t-z block.
     if (computable && methods::isSoil(tipKind) && deck.PrintTZCurves == 1 && c.firstCase) {
-        if (!additionalTzCurves(c, out, layers))
-            return;
+        const int32_t status = additionalTzCurves(c, out, layers);
+        if (status != StatusNormal)
+            return {status, false};
     }
     writeLoadSettlementHeading(out.report);
 
+    LoadSettlementOutcome outcome;
     if (computable) {
         if (methods::isSoil(tipKind)) {
-            soilTip(c, state, out, layers);
+            outcome = soilTip(c, state, out, layers);
+            if (outcome.status != StatusNormal)
+                return outcome;
             if (state.caseHasCurve)
                 state.caseCurveCount = 3;
         } else if (tipKind == MaterialKind::DecomposedRock) {
@@ -486,6 +487,7 @@ void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
     // A case without a curve of its own writes zeros as curve 1, not a curve of another shaft.
     if (!state.caseHasCurve)
         state.table.curves[0] = SettlementCurve{};
+    return outcome;
 }
 
 void writeTzDetailFile(const LoadSettlementRunState& state, const std::filesystem::path& path)

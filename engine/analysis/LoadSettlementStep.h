@@ -55,8 +55,8 @@ struct LoadSettlementRunState
     int qwCurvesWritten = 0;
 };
 
-void runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
-                           LoadSettlementOutputs& out);
+LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
+                                            LoadSettlementOutputs& out);
 
 // Writes TZDATA.DAT, the segment detail of the latest soil-tip solution of the run (nothing
 // when there was none).
