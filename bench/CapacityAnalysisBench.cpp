@@ -7,12 +7,12 @@
 #include <sstream>
 #include <string>
 
-#include "engine/CapacityAnalysis.h"
-#include "engine/CoefficientEstimates.h"
-#include "engine/DeckRecordReader.h"
-#include "engine/InputDeckReader.h"
-#include "engine/InputEcho.h"
-#include "engine/ReportLayerBlock.h"
+#include "engine/analysis/CapacityAnalysis.h"
+#include "engine/deck/CoefficientEstimates.h"
+#include "engine/deck/DeckRecordReader.h"
+#include "engine/deck/InputDeckReader.h"
+#include "engine/output/InputEcho.h"
+#include "engine/output/ReportLayerBlock.h"
 
 using namespace korva;
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/ProgramVersion.h"
-#include "engine/RunAnalysis.h"
-#include "engine/RunFiles.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunFileNames.h"
 
 using namespace korva;
 

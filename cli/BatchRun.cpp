@@ -1,7 +1,7 @@
 #include "cli/BatchRun.h"
 
-#include "engine/JsonString.h"
-#include "engine/RunStatus.h"
+#include "engine/output/JsonString.h"
+#include "engine/run/RunStatus.h"
 
 #include <sched.h>
 

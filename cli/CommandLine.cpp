@@ -4,7 +4,7 @@
 #include "cli/ProjectRun.h"
 #include "cli/ValidationRun.h"
 
-#include "engine/RunStatus.h"
+#include "engine/run/RunStatus.h"
 
 #include <signal.h>
 

@@ -1,11 +1,11 @@
 #include "cli/ProjectRun.h"
 
-#include "engine/JsonString.h"
-#include "engine/LoadSettlementSummary.h"
-#include "engine/ProgramVersion.h"
-#include "engine/RunFailure.h"
-#include "engine/RunStatus.h"
-#include "engine/RunSummary.h"
+#include "engine/output/JsonString.h"
+#include "engine/output/LoadSettlementSummary.h"
+#include "engine/output/RunSummary.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunFailure.h"
+#include "engine/run/RunStatus.h"
 
 #include <cstdlib>
 #include <optional>

@@ -2,7 +2,7 @@
 // One project analysed by the command line: the run's files named after the project and written
 // beside it, the engine's fixed-name work files in a private folder of the run, and the texts
 // the command line prints of it.
-#include "engine/RunAnalysis.h"
+#include "engine/run/RunAnalysis.h"
 
 #include <filesystem>
 #include <string>

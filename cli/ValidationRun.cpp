@@ -1,8 +1,8 @@
 #include "cli/ValidationRun.h"
 
-#include "engine/ProgramVersion.h"
-#include "engine/RunFiles.h"
-#include "engine/RunStatus.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 
 #include <algorithm>
 #include <cmath>

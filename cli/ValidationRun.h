@@ -3,7 +3,7 @@
 // one row per checked value: case, quantity, published value, Korva's value, difference in per
 // cent and the verdict.
 #include "cli/ValidationLedger.h"
-#include "engine/RunAnalysis.h"
+#include "engine/run/RunAnalysis.h"
 
 #include <filesystem>
 #include <optional>

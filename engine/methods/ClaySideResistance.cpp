@@ -11,7 +11,7 @@ constexpr float kMinimumUndrainedStrength_psf = 0.00001f;
 
 float estimatedAlpha(float cu_psf)
 {
-    const float r = cu_psf / kAtmosphericPressureAlpha_psf;
+    const float r = cu_psf / kAtmosphericPressureClay_psf;
     if (r <= 1.5f) {
         return 0.55f;
     }
@@ -23,7 +23,7 @@ float estimatedAlpha(float cu_psf)
 
 bool clayStrengthMayBeTooHigh(float cu_psf)
 {
-    return cu_psf / kAtmosphericPressureAlpha_psf >= 2.5f;
+    return cu_psf / kAtmosphericPressureClay_psf >= 2.5f;
 }
 
 SideResult clayUnitSide(const ClaySideInput& input, const SideLoading& loading)

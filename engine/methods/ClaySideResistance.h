@@ -5,9 +5,6 @@
 // Unit side resistance of clay and clay shale by the alpha method.
 namespace korva::methods {
 
-// Atmospheric pressure of the alpha and beta estimates.
-inline constexpr float kAtmosphericPressureAlpha_psf = 2116.8f;
-
 // Estimated alpha from the undrained shear strength: r = cu / 2116.8; 0.55 for r <= 1.5,
 // 0.55 - 0.1 (r - 1.5) for 1.5 < r < 2.5, 0.4 for r >= 2.5.
 float estimatedAlpha(float cu_psf);

@@ -3,14 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/methods/PhysicalConstants.h"
 #include "engine/methods/SandSideResistance.h"
 
 namespace korva::methods {
-namespace {
-
-constexpr float kAtmosphericPressure_psf = 2115.7f;
-
-} // namespace
 
 DecomposedRockResult decomposedRock(const DecomposedRockInput& input)
 {

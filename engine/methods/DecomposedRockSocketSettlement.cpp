@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "engine/methods/PhysicalConstants.h"
+
 namespace korva::methods {
 namespace {
 
-constexpr float kPoundsPerTon = 2000.0f;
-constexpr float kQuarterPi = 0.7854f;
 constexpr float kMinimumSocketDiameter_ft = 0.001f;
 constexpr float kMinimumSocketLength_ft = 0.0001f;
 constexpr float kMinimumMeasuredModulus_tsf = 0.001f;

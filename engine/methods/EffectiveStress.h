@@ -2,9 +2,9 @@
 #include <span>
 #include <vector>
 
-namespace korva::methods {
+#include "engine/methods/PhysicalConstants.h"
 
-inline constexpr float kUnitWeightOfWater_pcf = 62.4f;
+namespace korva::methods {
 
 // Unit weight of one layer of the profile, layers ordered from the ground surface down; a
 // layer's top is the bottom of the layer above (0 for the first).

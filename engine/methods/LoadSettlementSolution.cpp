@@ -4,15 +4,11 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/methods/PhysicalConstants.h"
+
 namespace korva::methods {
 namespace {
 
-constexpr float kInchesPerFoot = 12.0f;
-constexpr float kQuarterPi = 0.7854f;
-constexpr float kPi = 3.1416f;
-constexpr float kPoundsPerTon = 2000.0f;
-constexpr float kKilonewtonsPerPound = 4.448f / 1000.0f;
-constexpr float kInchesPerMetre = 39.37f;
 constexpr int kSi = 2;
 
 bool positive(float value)

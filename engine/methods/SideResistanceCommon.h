@@ -1,12 +1,11 @@
 #pragma once
 #include "engine/methods/MaterialKind.h"
 #include "engine/methods/MethodWarnings.h"
+#include "engine/methods/PhysicalConstants.h"
 
 // Pieces of the unit side resistance shared by all materials: the loading of the shaft, the
 // cap by the layer's maximum load transfer, and the perimeter a 1-ft slice acts on.
 namespace korva::methods {
-
-inline constexpr float kPoundsPerTon = 2000.0f;
 
 // Shaft values that change the side resistance of a slice.
 struct SideLoading

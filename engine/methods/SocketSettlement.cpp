@@ -1,36 +1,13 @@
 #include "engine/methods/SocketSettlement.h"
 
-#include "engine/methods/LoadTransferTexts.h"
+#include "engine/methods/PhysicalConstants.h"
 
 namespace korva::methods {
 namespace {
 
-constexpr float kInchesPerFoot = 12.0f;
-constexpr float kFeetPerMetre = 3.2808f;
-constexpr float kKilonewtonsPerTon = 8.896f;
-constexpr float kMetresPerInch = 0.0254f;
 constexpr int kSi = 2;
 
 } // namespace
-
-std::string_view socketWarningText(SocketCode code)
-{
-    switch (code) {
-    case SocketCode::ZeroSocketDiameter:
-        return texts::kSocketZeroDiameter;
-    case SocketCode::ZeroSocketLength:
-        return texts::kSocketZeroLength;
-    case SocketCode::ZeroModulus:
-        return texts::kSocketZeroModulus;
-    case SocketCode::ZeroStrength:
-        return texts::kSocketZeroStrength;
-    case SocketCode::OutOfRange:
-        return texts::kSocketOutOfRange;
-    case SocketCode::Ok:
-        break;
-    }
-    return {};
-}
 
 SettlementPoint socketReportPoint(const SocketCurve& curve, int index, int unitSystem)
 {

@@ -20,9 +20,6 @@ enum class SocketCode : int {
     OutOfRange,         // a chart or closed-form factor has no finite value for the data
 };
 
-// Line the report shows, after the warning heading, when a procedure gives no curve.
-std::string_view socketWarningText(SocketCode code);
-
 // A socket curve point in the procedures' own units: tons and feet.
 struct SocketPoint
 {

@@ -88,9 +88,9 @@ TipResult clayFamilyTip(const ClayTipInput& input)
 {
     TipResult result;
     const float cu_tsf =
-        input.layerHasUndrainedStrength ? input.cu_psf / 2000.0f : input.blowCount / 10.0f;
+        input.layerHasUndrainedStrength ? input.cu_psf / kPoundsPerTon : input.blowCount / 10.0f;
     const float db_ft = input.baseDiameter_ft;
-    result.fhwaBearingFactorNc = fhwaBearingFactor(cu_tsf * 2000.0f, input.depth_ft, db_ft);
+    result.fhwaBearingFactorNc = fhwaBearingFactor(cu_tsf * kPoundsPerTon, input.depth_ft, db_ft);
 
     float nc = input.bearingFactorNc;
     if (input.bearingFactorEstimated) {

@@ -4,10 +4,11 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/methods/PhysicalConstants.h"
+
 namespace korva::methods {
 namespace {
 
-constexpr float kQuarterPi = 0.7854f;
 // Head movement at which the side resistance above the socket is fully mobilised (~0.2 in).
 constexpr float kFullSideMobilisation_ft = 0.017f;
 // Layers whose side resistance is below this carry nothing.

@@ -27,7 +27,7 @@ float finishSliceTip_tons(float tip_tons, float maxEndBearing_tsf, float area_ft
 float upliftShaftWeight_tons(float concreteVolume_cuyd, float baseDepth_ft,
                              float waterTableDepth_ft, float stemDiameter_ft)
 {
-    float weight_tons = concreteVolume_cuyd * 4050.0f / 2000.0f;
+    float weight_tons = concreteVolume_cuyd * 4050.0f / kPoundsPerTon;
     if (baseDepth_ft > waterTableDepth_ft) {
         weight_tons -=
             (baseDepth_ft - waterTableDepth_ft) * 0.02450448f * stemDiameter_ft * stemDiameter_ft;

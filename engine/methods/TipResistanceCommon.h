@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/methods/MethodWarnings.h"
+#include "engine/methods/PhysicalConstants.h"
 
 // Pieces of the tip resistance shared by all materials: the base area, the layer's maximum end
 // bearing, uplift, and the effective weight of the shaft that replaces the tip in uplift.
@@ -19,7 +20,7 @@ struct TipResult
 // Area of a circle of diameter d, with pi/4 = 0.7854 as in the base-area formulas.
 constexpr float baseArea_ft2(float diameter_ft)
 {
-    return 0.7854f * diameter_ft * diameter_ft;
+    return kQuarterPi * diameter_ft * diameter_ft;
 }
 
 // Maximum end bearing qb of the layer (tsf, interpolated at the slice): qb < -1e-6 prescribes

@@ -7,13 +7,10 @@
 
 #include "engine/methods/AngleUnits.h"
 #include "engine/methods/ClampedTableLookup.h"
+#include "engine/methods/PhysicalConstants.h"
 
 namespace korva::methods {
 namespace {
-
-constexpr float kAtmosphericPressure_psf = 2115.7f;
-constexpr float kFreshConcreteUnitWeight_pcf = 150.0f;
-constexpr float kTan30 = 0.57735187f;
 
 // Fluid concrete pressure factor M
 //   slump (in) \ depth (ft):  0     13.12  26.25  39.37
@@ -201,7 +198,7 @@ WeakRockResult weakRock(const WeakRockInput& input)
         massModulusRatio(input.rqd_percent, hasOpenJoints(input.interface));
     fa_psf *= apparentSideReduction(modulusRatioEmEi);
     result.apparentSide_psf = fa_psf;
-    const float ePrime_psf = 2000.0f * em_tsf;
+    const float ePrime_psf = kPoundsPerTon * em_tsf;
 
     if (rough) {
         result.n = sigmaN_psf / qu_psf;
@@ -272,7 +269,7 @@ WeakRockResult weakRock(const WeakRockInput& input)
         }
         const float unit_psf = std::min(2.5f * qu_psf, q_psf);
         result.tip.unitTip_tsf = unit_psf / kPoundsPerTon;
-        result.tip.tip_tons = 0.7854f * b_ft * b_ft * unit_psf / kPoundsPerTon;
+        result.tip.tip_tons = kQuarterPi * b_ft * b_ft * unit_psf / kPoundsPerTon;
         if (!std::isfinite(result.tip.tip_tons)) {
             warnings.add(MethodWarning::WeakRockFactorsOutOfRange);
             result.tip.tip_tons = 0.0f;

@@ -4,15 +4,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/methods/PhysicalConstants.h"
+
 namespace korva::methods {
 namespace {
 
-constexpr float kLbPerTon = 2000.0f;
-constexpr float kQuarterPiSocket = 0.7854f;
-constexpr float kPiSocket = 3.1416f;
-constexpr float kAtmosphere_psf = 2115.7f;
-constexpr float kFreshConcrete_pcf = 150.0f;
-constexpr float kTan30 = 0.57735187f;
 // Fluid concrete pressure grows with depth down to this depth only.
 constexpr float kMaxFluidConcreteDepth_ft = 40.0f;
 
@@ -102,18 +98,18 @@ WeakRockSocketResult weakRockSocketCurve(const WeakRockSocketCase& socket)
 
     const bool isRough = rough(socket.interface);
     const float zc = std::min(kMaxFluidConcreteDepth_ft, l - lu / 2.0f);
-    const float sigmaN = kFreshConcrete_pcf * zc * concretePressureFactor(slump, zc);
+    const float sigmaN = kFreshConcreteUnitWeight_pcf * zc * concretePressureFactor(slump, zc);
     if (!positive(sigmaN)) {
         return failed(SocketCode::OutOfRange, result);
     }
-    const float alpha = weakRockAlpha(sigmaN / kAtmosphere_psf, qu);
+    const float alpha = weakRockAlpha(sigmaN / kAtmosphericPressure_psf, qu);
     const float phiRad = phi * std::numbers::pi_v<float> / 180.0f;
     float fa = isRough ? 0.5f * qu : alpha * qu * std::tan(phiRad) / kTan30;
     const float modulusRatio = massModulusRatio(rqd, openJoints(socket.interface));
     fa *= apparentSideReduction(modulusRatio);
 
     const float upperShaft_ft = std::max(0.0f, l - lu);
-    const float concrete_psi = socket.concreteModulus_tsf * kLbPerTon / 144.0f;
+    const float concrete_psi = socket.concreteModulus_tsf * kPoundsPerTon / 144.0f;
     const float slenderness = lu / b;
     const float u = std::sqrt(slenderness);
 
@@ -123,10 +119,10 @@ WeakRockSocketResult weakRockSocketCurve(const WeakRockSocketCase& socket)
         if (!positive(em)) {
             return failed(SocketCode::ZeroModulus, result);
         }
-        const float ePrime = kLbPerTon * em;
+        const float ePrime = kPoundsPerTon * em;
         const float wt = weakRockMovementFactor(k) * b;
-        const float n =
-            isRough ? sigmaN / qu : smoothInterfaceN(ePrime / sigmaN, qu / kAtmosphere_psf);
+        const float n = isRough ? sigmaN / qu
+                                : smoothInterfaceN(ePrime / sigmaN, qu / kAtmosphericPressure_psf);
 
         const float g = std::log10(socket.concreteModulus_tsf / em);
         const float omega = 1.14f * u - 0.44f - 0.05f * (u - 1.0f) * g;
@@ -137,7 +133,7 @@ WeakRockSocketResult weakRockSocketCurve(const WeakRockSocketCase& socket)
         // Mobilised side stress; an interface without strength carries none.
         float fs = 0.0f;
         if (fa > 0.0f) {
-            const float theta = ePrime * omega * wt / (fa * kPiSocket * lu * gamma);
+            const float theta = ePrime * omega * wt / (fa * kPi * lu * gamma);
             if (theta <= n) {
                 fs = fa * theta;
             } else {
@@ -161,13 +157,13 @@ WeakRockSocketResult weakRockSocketCurve(const WeakRockSocketCase& socket)
         }
         const float q = 20.88f * std::pow(304.8f * wt, 0.67f) * c;
         const float qb = std::min(2.5f * qu, q);
-        const float baseLoad = kQuarterPiSocket * b * b * qb;
+        const float baseLoad = kQuarterPi * b * b * qb;
         const float sideLoad =
-            std::min(kLbPerTon * socket.sideAboveWeakRock_tons + 1.5708f * lu * b * 2.0f * fs,
-                     kLbPerTon * socket.finalSideResistance_tons);
+            std::min(kPoundsPerTon * socket.sideAboveWeakRock_tons + 1.5708f * lu * b * 2.0f * fs,
+                     kPoundsPerTon * socket.finalSideResistance_tons);
 
         SocketPoint& point = result.curve.points[static_cast<std::size_t>(k - 1)];
-        point.topLoad_tons = (sideLoad + baseLoad) / kLbPerTon;
+        point.topLoad_tons = (sideLoad + baseLoad) / kPoundsPerTon;
         point.topMovement_ft = wt;
         // Shortening (in) of the shaft above the socket, a column of the socket's section.
         result.curve.upperShaftShortening_in[static_cast<std::size_t>(k - 1)] =

@@ -3,7 +3,7 @@
 #include "gui/main/ProjectFileNames.h"
 #include "gui/main/RunFiles.h"
 
-#include "engine/RunStatus.h"
+#include "engine/run/RunStatus.h"
 
 #include <cctype>
 #include <chrono>

@@ -9,11 +9,11 @@
 
 #include "NonFiniteText.h"
 #include "TempFolder.h"
-#include "engine/ProgramVersion.h"
-#include "engine/RunAnalysis.h"
-#include "engine/RunFiles.h"
-#include "engine/RunStatus.h"
-#include "engine/RunSummary.h"
+#include "engine/output/RunSummary.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 
 using namespace korva;
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/CapacityRows.h"
+#include "engine/analysis/CapacityRows.h"
 #include "engine/methods/TipResistanceCommon.h"
 
 using namespace korva;

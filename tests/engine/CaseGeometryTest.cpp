@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/CaseGeometry.h"
-#include "engine/CaseSeries.h"
+#include "engine/analysis/CaseGeometry.h"
+#include "engine/analysis/CaseSeries.h"
 
 using namespace korva;
 

@@ -1,6 +1,6 @@
-#include "engine/DeckRecordReader.h"
-#include "engine/RunFailure.h"
-#include "engine/RunStatus.h"
+#include "engine/deck/DeckRecordReader.h"
+#include "engine/run/RunFailure.h"
+#include "engine/run/RunStatus.h"
 
 #include <gtest/gtest.h>
 

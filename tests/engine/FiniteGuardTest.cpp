@@ -1,4 +1,4 @@
-#include "engine/FiniteGuard.h"
+#include "engine/analysis/FiniteGuard.h"
 
 #include "NonFiniteText.h"
 

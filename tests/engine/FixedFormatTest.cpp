@@ -1,4 +1,4 @@
-#include "engine/FixedFormat.h"
+#include "engine/output/FixedFormat.h"
 
 #include <gtest/gtest.h>
 

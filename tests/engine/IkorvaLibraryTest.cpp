@@ -1,6 +1,6 @@
 // The shared library as the desktop program uses it: loaded with dlopen, IKORVA looked up by
 // name and called in the project's folder.
-#include "engine/RunFiles.h"
+#include "engine/run/RunFileNames.h"
 
 #include "TempFolder.h"
 

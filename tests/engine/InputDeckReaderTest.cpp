@@ -1,7 +1,7 @@
-#include "engine/InputDeckReader.h"
-#include "engine/RunFailure.h"
-#include "engine/RunStatus.h"
-#include "engine/UnitConversion.h"
+#include "engine/deck/InputDeckReader.h"
+#include "engine/deck/UnitConversion.h"
+#include "engine/run/RunFailure.h"
+#include "engine/run/RunStatus.h"
 
 #include "TempFolder.h"
 

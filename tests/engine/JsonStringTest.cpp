@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/JsonString.h"
+#include "engine/output/JsonString.h"
 
 using namespace korva;
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/ListedRows.h"
+#include "engine/output/ListedRows.h"
 
 using namespace korva;
 

@@ -1,4 +1,4 @@
-#include "engine/RunFiles.h"
+#include "engine/run/RunFileNames.h"
 
 #include <gtest/gtest.h>
 

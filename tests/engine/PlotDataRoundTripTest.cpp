@@ -8,13 +8,13 @@
 #include <string>
 
 #include "TempFolder.h"
-#include "engine/DeckRecordReader.h"
-#include "engine/InputDeck.h"
-#include "engine/InputDeckReader.h"
-#include "engine/ProgramVersion.h"
-#include "engine/RunAnalysis.h"
-#include "engine/RunFiles.h"
-#include "engine/RunStatus.h"
+#include "engine/deck/DeckRecordReader.h"
+#include "engine/deck/InputDeck.h"
+#include "engine/deck/InputDeckReader.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 #include "gui/results/PlotDataReader.h"
 
 using namespace korva;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/CapacityRows.h"
-#include "engine/ReportCase.h"
-#include "engine/ReportLayerBlock.h"
+#include "engine/analysis/CapacityRows.h"
+#include "engine/output/ReportCase.h"
+#include "engine/output/ReportLayerBlock.h"
 
 using namespace korva;
 

@@ -1,5 +1,5 @@
-#include "engine/RunAnalysis.h"
-#include "engine/RunStatus.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunStatus.h"
 
 #include "TempFolder.h"
 

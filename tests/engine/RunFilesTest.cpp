@@ -1,6 +1,6 @@
-#include "engine/RunFiles.h"
-#include "engine/RunFailure.h"
-#include "engine/RunStatus.h"
+#include "engine/run/RunFailure.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 
 #include "TempFolder.h"
 

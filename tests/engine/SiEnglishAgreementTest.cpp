@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "engine/ProgramVersion.h"
-#include "engine/RunAnalysis.h"
-#include "engine/RunFiles.h"
-#include "engine/RunStatus.h"
-#include "engine/UnitConversion.h"
+#include "engine/deck/UnitConversion.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 #include "gui/controls/UnitCodes.h"
 #include "gui/model/NumberText.h"
 #include "gui/model/ProgramData.h"
@@ -108,8 +108,8 @@ struct CaseFigures
 
 CaseFigures figuresOf(const CaseSummary& c, bool si)
 {
-    const float length = si ? FeetPerMetre : 1.0f;
-    const float force = si ? TonsPerKn : 1.0f;
+    const float length = si ? kFeetPerMetre : 1.0f;
+    const float force = si ? kTonsPerKilonewton : 1.0f;
     return {c.stemDiameter * length, c.finalRow.length * length, c.finalRow.qs * force,
             c.finalRow.qb * force, c.finalRow.qu * force};
 }

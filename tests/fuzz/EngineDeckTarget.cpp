@@ -5,9 +5,9 @@
 #include "FuzzTargets.h"
 
 #include "engine/NonFiniteText.h"
-#include "engine/ProgramVersion.h"
-#include "engine/RunAnalysis.h"
-#include "engine/RunStatus.h"
+#include "engine/run/ProgramVersion.h"
+#include "engine/run/RunAnalysis.h"
+#include "engine/run/RunStatus.h"
 
 #include <algorithm>
 #include <array>

@@ -3,9 +3,9 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "engine/RunFailure.h"
-#include "engine/RunFiles.h"
-#include "engine/RunStatus.h"
+#include "engine/run/RunFailure.h"
+#include "engine/run/RunFileNames.h"
+#include "engine/run/RunStatus.h"
 
 namespace korva::fuzz {
 

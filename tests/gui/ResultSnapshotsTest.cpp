@@ -1,13 +1,20 @@
 // Runs the example projects through the engine library of this build and renders the main
 // window and every result graph that has curves to PNG files under <build>/snapshots/, for
-// looking at the pictures: axes, labels, legend, hatches, nothing clipped.
+// looking at the pictures: axes, labels, legend, hatches, nothing clipped. Each picture is
+// read back from its file and checked: it has the size asked for, it is not blank, and every
+// curve drawn in it shows its colour.
 #include "ScriptedPrompt.h"
 #include "gui/main/Main.h"
+#include "gui/results/GraphColours.h"
 #include "gui/results/PlotForm.h"
 
+#include <cstdlib>
+
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -21,6 +28,72 @@ class ResultSnapshotsTest : public QObject
 
   private:
     QTemporaryDir fSettingsHome;
+
+    // Picture size of the graphs: 10 by 7.5 inches at 96 pixels per inch.
+    static constexpr double PictureWidth_in = 10.0;
+    static constexpr double PictureHeight_in = 7.5;
+    static constexpr int PicturePpi = 96;
+
+    // Pixels of the picture within a small distance of the colour (antialiased edges blend a
+    // curve into the white behind it; the middle of a line keeps the pen's colour).
+    static int PixelsNear(const QImage& image, QRgb colour)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int distance = std::abs(qRed(row[x]) - qRed(colour)) +
+                                     std::abs(qGreen(row[x]) - qGreen(colour)) +
+                                     std::abs(qBlue(row[x]) - qBlue(colour));
+                if (distance <= 24)
+                    ++count;
+            }
+        }
+        return count;
+    }
+
+    // The picture file as a user opens it: present, of the expected size in pixels, and not
+    // blank (a real share of its pixels is not the white background).
+    static QImage CheckedPicture(const QString& path, QSize expected)
+    {
+        QImage image(path);
+        [&] {
+            QVERIFY2(!image.isNull(), qPrintable(path + " was not written or cannot be read"));
+            QCOMPARE(image.size(), expected);
+        }();
+        if (image.isNull())
+            return image;
+        image = image.convertToFormat(QImage::Format_RGB32);
+        const int pixels = image.width() * image.height();
+        const int white = PixelsNear(image, qRgb(255, 255, 255));
+        [&] {
+            QVERIFY2(pixels - white > pixels / 200,
+                     qPrintable(path + " is blank: " + QString::number(pixels - white) +
+                                " pixels are not white"));
+        }();
+        return image;
+    }
+
+    // Every curve the picture draws (active, visible, two points or more) shows its colour,
+    // the colour of its position among the active curves, in its line or its legend entry.
+    static void CheckCurveColours(const QImage& image, const TGraphPlot& graph, const QString& path)
+    {
+        int activeIndex = 0;
+        for (int i = 0; i < graph.LineCount(); ++i) {
+            const TLine& line = graph.Lines(i);
+            if (!line.fActive)
+                continue;
+            const int position = activeIndex++;
+            if (!line.fVisible || line.Count() < 2)
+                continue;
+            const QRgb colour = static_cast<QRgb>(CurveColourRgb(position)) | 0xFF000000u;
+            QVERIFY2(PixelsNear(image, colour) > 0,
+                     qPrintable(QString("%1: curve %2 (colour %3) does not appear")
+                                    .arg(path)
+                                    .arg(i + 1)
+                                    .arg(QColor(colour).name())));
+        }
+    }
 
     static QString FileNameOf(int index, const TGraphPlot& graph)
     {
@@ -80,7 +153,16 @@ class ResultSnapshotsTest : public QObject
             auto* window = dynamic_cast<TPlotForm*>(graph.Form());
             QVERIFY(window != nullptr);
             const QString name = FileNameOf(static_cast<int>(i) + 1, graph);
-            QVERIFY(window->RenderPicture(10, 7.5, 96).save(folder + "/" + name));
+            const QSize pictureSize(qRound(PictureWidth_in * PicturePpi),
+                                    qRound(PictureHeight_in * PicturePpi));
+            QVERIFY(window->RenderPicture(PictureWidth_in, PictureHeight_in, PicturePpi)
+                        .save(folder + "/" + name));
+            const QImage picture = CheckedPicture(folder + "/" + name, pictureSize);
+            if (QTest::currentTestFailed())
+                return;
+            CheckCurveColours(picture, graph, folder + "/" + name);
+            if (QTest::currentTestFailed())
+                return;
             ++written;
             const bool depth =
                 std::find(depthGraphs.begin(), depthGraphs.end(), &graph) != depthGraphs.end();
@@ -88,7 +170,14 @@ class ResultSnapshotsTest : public QObject
                 window->ShowSoilLayerClick();
                 QString layered = name;
                 layered.replace(".png", "_layers.png");
-                QVERIFY(window->RenderPicture(10, 7.5, 96).save(folder + "/" + layered));
+                QVERIFY(window->RenderPicture(PictureWidth_in, PictureHeight_in, PicturePpi)
+                            .save(folder + "/" + layered));
+                const QImage withLayers = CheckedPicture(folder + "/" + layered, pictureSize);
+                if (QTest::currentTestFailed())
+                    return;
+                CheckCurveColours(withLayers, graph, folder + "/" + layered);
+                if (QTest::currentTestFailed())
+                    return;
                 window->ShowSoilLayerClick();
             }
         }
@@ -100,7 +189,11 @@ class ResultSnapshotsTest : public QObject
         form.Command("SpeedSettlement")->trigger();
         form.MdiArea()->tileSubWindows();
         QTest::qWait(50);
-        QVERIFY(form.grab().save(folder + "/00_main_window.png"));
+        const QPixmap mainWindow = form.grab();
+        QVERIFY(mainWindow.save(folder + "/00_main_window.png"));
+        CheckedPicture(folder + "/00_main_window.png", mainWindow.size());
+        if (QTest::currentTestFailed())
+            return;
         form.CloseChildWindows();
     }
 

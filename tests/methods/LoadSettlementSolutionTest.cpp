@@ -2,40 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/methods/UniformClayShaft.h"
+
 #include <cmath>
 #include <vector>
 
 using namespace korva::methods;
 
-namespace {
-
-// A shaft in one uniform clay layer 50 ft deep, tmax 10 psi everywhere.
-struct UniformClay
-{
-    std::vector<TzLayer> layers{{0.0f, 600.0f, 2}};
-    std::vector<LayerStrength> layerProfile{{0.0f, 600.0f, 10.0f, 10.0f}};
-    std::vector<StrengthPoint> rows;
-    LoadSettlementCase shaft;
-
-    UniformClay()
-    {
-        for (int d = 12; d <= 600; d += 12) {
-            rows.push_back({static_cast<float>(d), 10.0f});
-        }
-        shaft.length_ft = 30.0f;
-        shaft.stemDiameter_ft = 3.0f;
-        shaft.baseDiameter_ft = 3.0f;
-        shaft.concreteModulus_psi = 3.6e6f;
-        shaft.segmentCount = 30;
-        shaft.ultimateBaseLoad_tons = 80.0f;
-        shaft.baseMaterialCode = 2;
-        shaft.layers = layers;
-        shaft.layerProfile = layerProfile;
-        shaft.rowProfile = rows;
-    }
-};
-
-} // namespace
+using korva::test::UniformClayShaft;
 
 TEST(LoadSettlementSolution, LastThreeBaseMovementsFollowTheBaseDiameter)
 {
@@ -71,7 +45,7 @@ TEST(LoadSettlementSolution, StraightShaftHasConstantStiffnessAndBellRisesToTheB
 
 TEST(LoadSettlementSolution, IgnoredTopPortionCarriesNoTransfer)
 {
-    UniformClay clay;
+    UniformClayShaft clay;
     clay.shaft.ignoredTop_ft = 5.0f;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     ASSERT_EQ(curve.code, CurveBuildCode::Ok);
@@ -93,7 +67,7 @@ TEST(LoadSettlementSolution, MiddleAtTheBottomOfTheIgnoredTopCarriesLoad)
 {
     // 24 ft in 15 segments of 19.2 in: the 13th middle from the base lies exactly at the
     // bottom of a 4-ft ignored top (48 in), the 14th above it (28.8 in).
-    UniformClay clay;
+    UniformClayShaft clay;
     clay.shaft.length_ft = 24.0f;
     clay.shaft.segmentCount = 15;
     clay.shaft.ignoredTop_ft = 4.0f;
@@ -111,7 +85,7 @@ TEST(LoadSettlementSolution, MiddleAtTheBottomOfTheIgnoredTopCarriesLoad)
 
 TEST(LoadSettlementSolution, SegmentsRunFromBaseToHeadAndBalance)
 {
-    UniformClay clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::UpperBound, clay.shaft);
     ASSERT_EQ(curve.code, CurveBuildCode::Ok);
     EXPECT_EQ(curve.tzCurves.size(), 5u);
@@ -138,7 +112,7 @@ TEST(LoadSettlementSolution, SegmentsRunFromBaseToHeadAndBalance)
 
 TEST(LoadSettlementSolution, UniformClayApproachesItsCapacityAtLargeSettlement)
 {
-    UniformClay clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     ASSERT_EQ(curve.code, CurveBuildCode::Ok);
     const double qs_lb = M_PI * 36.0 * 360.0 * 10.0;
@@ -165,7 +139,7 @@ TEST(LoadSettlementSolution, SmallLoadsMatchElasticShorteningPlusBaseMovement)
     // A column on uniform linear springs has the closed-form solution
     //   w_head = wb cosh(bL) + Qb sinh(bL) / (AE b),  P_head = AE b wb sinh(bL) + Qb cosh(bL)
     // with b = sqrt(pi D k / AE): base movement plus the elastic shortening under the load.
-    UniformClay clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     ASSERT_EQ(curve.code, CurveBuildCode::Ok);
     const double d = 36.0, length = 360.0;
@@ -192,7 +166,7 @@ TEST(LoadSettlementSolution, ShaftWithoutTransferShortensElastically)
 {
     // Ignored top portion over the whole length: the head carries the base load and moves by
     // the base movement plus Qb L / AE.
-    UniformClay clay;
+    UniformClayShaft clay;
     clay.shaft.ignoredTop_ft = 30.0f;
     const LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::LowerBound, clay.shaft);
     ASSERT_EQ(curve.code, CurveBuildCode::Ok);
@@ -206,14 +180,14 @@ TEST(LoadSettlementSolution, ShaftWithoutTransferShortensElastically)
 
 TEST(LoadSettlementSolution, ProfileAndShaftErrorsStopBeforeAnyLevel)
 {
-    UniformClay clay;
+    UniformClayShaft clay;
     clay.shaft.length_ft = 51.0f;
     LoadSettlementCurve curve = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     EXPECT_EQ(curve.code, CurveBuildCode::TipBeyondProfile);
     EXPECT_FLOAT_EQ(curve.offendingDepth_in, 612.0f);
     EXPECT_TRUE(curve.levels.empty());
 
-    UniformClay deep;
+    UniformClayShaft deep;
     deep.layers[0].bottom_in = 700.0f;
     curve = solveLoadSettlement(CurveSelector::Trend, deep.shaft);
     EXPECT_EQ(curve.code, CurveBuildCode::TzDepthBeyondProfile);
@@ -223,7 +197,7 @@ TEST(LoadSettlementSolution, ProfileAndShaftErrorsStopBeforeAnyLevel)
                              +[](LoadSettlementCase& s) { s.segmentCount = 0; },
                              +[](LoadSettlementCase& s) { s.stemDiameter_ft = 0.0f; },
                              +[](LoadSettlementCase& s) { s.length_ft = NAN; }}) {
-        UniformClay bad;
+        UniformClayShaft bad;
         spoil(bad.shaft);
         EXPECT_EQ(solveLoadSettlement(CurveSelector::Trend, bad.shaft).code,
                   CurveBuildCode::InvalidShaft);
@@ -232,7 +206,7 @@ TEST(LoadSettlementSolution, ProfileAndShaftErrorsStopBeforeAnyLevel)
 
 TEST(LoadSettlementSolution, DesignChartSettlementsReuseTheTrendCurves)
 {
-    UniformClay clay;
+    UniformClayShaft clay;
     const LoadSettlementCurve trend = solveLoadSettlement(CurveSelector::Trend, clay.shaft);
     ASSERT_EQ(trend.code, CurveBuildCode::Ok);
     const float first = trend.levels.front().headMovement_in;
@@ -263,7 +237,7 @@ TEST(LoadSettlementSolution, DesignChartSettlementsReuseTheTrendCurves)
 
 TEST(LoadSettlementSolution, MarchReadsTheCurvesAsTheDirectLookupDoes)
 {
-    UniformClay clay;
+    UniformClayShaft clay;
     // Two layers of different strength so that the depth interpolation matters.
     clay.layers = {{0.0f, 180.0f, 1}, {180.0f, 600.0f, 2}};
     clay.layerProfile = {{0.0f, 180.0f, 2.0f, 6.0f}, {180.0f, 600.0f, 9.0f, 12.0f}};

@@ -1,4 +1,5 @@
 #include "engine/methods/StrongRockSocketSettlement.h"
+#include "engine/output/LoadTransferTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -166,7 +167,7 @@ TEST(StrongRockSocketSettlement, DataThatDivideByZeroGiveNoCurve)
         spoil.apply(rock);
         const SocketCurve curve = strongRockSocketCurve(rock.socket);
         EXPECT_EQ(curve.code, spoil.code);
-        EXPECT_FALSE(socketWarningText(curve.code).empty());
+        EXPECT_FALSE(korva::texts::socketWarningText(curve.code).empty());
         for (const SocketPoint& p : curve.points) {
             EXPECT_EQ(p.topLoad_tons, 0.0f);
             EXPECT_EQ(p.topMovement_ft, 0.0f);

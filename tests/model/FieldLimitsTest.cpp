@@ -1,7 +1,7 @@
 #include "gui/model/FieldLimits.h"
 #include "gui/model/LayerTables.h"
 
-#include "engine/DeckRanges.h"
+#include "engine/deck/DeckRanges.h"
 
 #include <gtest/gtest.h>
 

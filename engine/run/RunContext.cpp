@@ -1,0 +1,28 @@
+#include "engine/run/RunContext.h"
+
+#include "engine/output/FixedFormat.h"
+#include "engine/output/InputEcho.h"
+
+namespace korva {
+
+RunContext::RunContext(RunFileNames fileNames, const std::tm& localTime)
+    : names(std::move(fileNames)), analysisTime(localTime)
+{
+}
+
+void RunContext::writeTzDiam(int diameterCounter)
+{
+    std::ofstream out(names.resolve(names.workFile(TzDiamWorkFileName)), std::ios::trunc);
+    out << freeFormat(static_cast<long>(diameterCounter)) << '\n';
+    tzDiamWritten_ = true;
+}
+
+void RunContext::fail(int32_t failureStatus, const std::string& message)
+{
+    status = failureStatus;
+    failureMessage = message;
+    writeRunFailure(report, message);
+    writeRunFailure(runNotes, message);
+}
+
+} // namespace korva
