@@ -10,6 +10,7 @@
 #include "gui/results/GraphText.h"
 #include "gui/results/PlotLegend.h"
 #include "gui/results/PlotPainter.h"
+#include "gui/results/PrintTarget.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -22,9 +23,7 @@
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QRubberBand>
 
 #include <algorithm>
@@ -643,21 +642,8 @@ void TPlotForm::PrintClick()
     if (!fData)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer installed: the page goes to a PDF file instead.
-        QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF File"),
-                                                    StartFolder(), QStringLiteral("PDF (*.pdf)"));
-        if (path.isEmpty())
-            return;
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            path += QStringLiteral(".pdf");
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-    } else {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-    }
+    if (!ChoosePrintTarget(printer, this, StartFolder()))
+        return;
     PrintOn(printer);
     fCanvas->update();
 }

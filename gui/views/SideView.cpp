@@ -1,17 +1,17 @@
 #include "gui/views/SideView.h"
 
+#include "gui/model/ProgramData.h"
+#include "gui/results/PrintTarget.h"
 #include "gui/views/ElevationPainter.h"
 #include "gui/views/ViewProject.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 #include <cmath>
@@ -124,21 +124,11 @@ void TDlgSideView::PrintClick()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer installed: the page goes to a PDF file instead.
-        QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF File"),
-                                                    QString(), QStringLiteral("PDF (*.pdf)"));
-        if (path.isEmpty())
-            return;
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            path += QStringLiteral(".pdf");
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-    } else {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-    }
+    // The PDF file is offered in the project's folder, as the plot windows do.
+    const QString folder =
+        QFileInfo(QString::fromStdString(fContext.Project.FileName)).absolutePath();
+    if (!ChoosePrintTarget(printer, this, folder))
+        return;
     PrintOn(printer);
 }
 

@@ -2,6 +2,7 @@
 // them: tool buttons and menu commands clicked, fields typed into, the mouse moved over the
 // picture; then what the windows show and hold is checked. Runs headless: the 3-D view's
 // OpenGL drawing is checked by SceneViewTest under an X server.
+#include "ModalDialog.h"
 #include "ScriptedPrompt.h"
 #include "gui/controls/DataEdit.h"
 #include "gui/main/Main.h"
@@ -13,12 +14,15 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -211,6 +215,24 @@ class ViewWindowsTest : public QObject
                              .match(QString::fromLatin1(bytes));
         QVERIFY(box.hasMatch());
         QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+    }
+
+    void elevationViewPrintOffersThePdfInTheProjectFolder()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed: the print dialog is shown instead");
+        const QString project = Example("SiSandOverClay.kv8d");
+        Form().OpenFile(project, 1);
+        Form().Command("ViewElevation")->trigger();
+        auto* view = qobject_cast<TDlgSideView*>(ActiveWindow());
+        QVERIFY(view != nullptr);
+        QString startedIn;
+        WhenModalShown<QFileDialog>([&](QFileDialog* dialog) {
+            startedIn = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        QTest::mouseClick(view->PrintButton(), Qt::LeftButton);
+        QCOMPARE(startedIn, QFileInfo(project).absolutePath());
     }
 
     void view3DBringsItsCommandsAndTakesThemAway()
