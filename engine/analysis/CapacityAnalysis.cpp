@@ -3,161 +3,136 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <string>
 
 #include "engine/analysis/CaseSeries.h"
 #include "engine/analysis/SliceResistance.h"
 #include "engine/deck/UnitConversion.h"
 #include "engine/methods/EffectiveStress.h"
 #include "engine/methods/FloatToInt.h"
-#include "engine/methods/MethodWarnings.h"
 #include "engine/methods/SocketSettlement.h"
-#include "engine/output/FixedFormat.h"
-#include "engine/output/ListedRows.h"
+#include "engine/output/CaseWarnings.h"
+#include "engine/run/RunFailure.h"
 #include "engine/run/RunStatus.h"
 
 namespace korva {
 
 namespace {
 
-using methods::MethodWarning;
+// --- Profile preparation ---------------------------------------------------------------------
 
-// Writers of the framed warnings the slices raise, with their once-only rules.
-class WarningSink
+// The layer profile as every case of the run walks it, and the tables derived from it once.
+struct Profile
 {
-  public:
-    WarningSink(std::ostream& runNotes) : runNotes_(runNotes) {}
-
-    void startCase(const std::filesystem::path& rockMessageFile)
-    {
-        rock_.close();
-        // A fresh file rather than a truncated one: truncating a file that holds data makes
-        // the file system write it out at once, which costs more than the case itself.
-        std::error_code ignored;
-        std::filesystem::remove(rockMessageFile, ignored);
-        rock_.open(rockMessageFile, std::ios::out | std::ios::trunc);
-        rock_ << '\n';
-        caseFlags_ = 0;
-    }
-
-    void closeRockMessages() { rock_.close(); }
-
-    void slice(const methods::MethodWarnings& warnings, const methods::WeakRockResult& weakRock,
-               float depth_ft)
-    {
-        for (MethodWarning w : methods::kAllMethodWarnings) {
-            if (!warnings.has(w))
-                continue;
-            const auto bit = static_cast<std::uint32_t>(w);
-            switch (w) {
-            case MethodWarning::ClayStrengthFromBlowCount:
-                // Once per run, into the rock messages of the case that meets it first.
-                if (!(runFlags_ & bit)) {
-                    runFlags_ |= bit;
-                    writeLines(rock_, w);
-                }
-                break;
-            case MethodWarning::UnitWeightMissing:
-                // Run notes, at every slice that meets it.
-                writeLines(runNotes_, w);
-                break;
-            case MethodWarning::SandWithoutBlowCountOrFrictionAngle:
-                break; // an input error of the layer ends, reported once per run (runStart)
-            case MethodWarning::WeakRockSocketTooShort:
-            case MethodWarning::WeakRockSocketTooLong:
-            case MethodWarning::WeakRockModulusRatio:
-            case MethodWarning::WeakRockSmallDiameter: {
-                const float value = weakRockValue(w, weakRock);
-                const auto block = methods::weakRockWarningBlock(w, formatF(value, 9, 2));
-                writeBlock(runNotes_, block);
-                // The two socket-length warnings share one once-only flag.
-                const std::uint32_t onceBit =
-                    w == MethodWarning::WeakRockSocketTooLong
-                        ? static_cast<std::uint32_t>(MethodWarning::WeakRockSocketTooShort)
-                        : bit;
-                if (!(caseFlags_ & onceBit)) {
-                    caseFlags_ |= onceBit;
-                    writeBlock(rock_, block);
-                }
-                break;
-            }
-            case MethodWarning::StrongRockBaseCarriesNoLoad:
-                break; // the report's note at the run end covers it
-            default:
-                // Guards: run notes with the depth, rock messages once per case.
-                writeLines(runNotes_, w);
-                runNotes_ << blanks(5) << "AT DEPTH =" << formatF(depth_ft, 9, 2) << " FT\n\n";
-                if (!(caseFlags_ & bit)) {
-                    caseFlags_ |= bit;
-                    writeLines(rock_, w);
-                }
-                break;
-            }
-        }
-    }
-
-    // Input errors found by the estimation pass, once per run before the first case.
-    void runStart(const LayerEstimates& estimates)
-    {
-        for (const LayerEstimate& e : estimates)
-            if (e.blowCountAndFrictionAngleMissing)
-                writeLines(runNotes_, MethodWarning::SandWithoutBlowCountOrFrictionAngle);
-    }
-
-    // A note of the analysis itself into the rock messages (report) and the run notes.
-    void caseNote(std::span<const std::string> lines)
-    {
-        writeAnalysisWarning(runNotes_, lines);
-        writeAnalysisWarning(rock_, lines);
-    }
-
-    void endCase() { caseFlags_ = 0; }
-
-  private:
-    static float weakRockValue(MethodWarning w, const methods::WeakRockResult& r)
-    {
-        switch (w) {
-        case MethodWarning::WeakRockSocketTooShort:
-            return r.socketLengthRatio;
-        case MethodWarning::WeakRockSocketTooLong:
-            return r.extendedSocketLengthRatio;
-        case MethodWarning::WeakRockModulusRatio:
-            return r.modulusRatio;
-        default:
-            return r.socketDiameter_ft;
-        }
-    }
-    static void writeLines(std::ostream& out, MethodWarning w)
-    {
-        out << '\n';
-        for (std::string_view line : methods::methodWarningLines(w))
-            out << blanks(5) << line << '\n';
-    }
-    static void writeBlock(std::ostream& out, const std::vector<std::string>& block)
-    {
-        for (const std::string& line : block)
-            out << line << '\n';
-    }
-
-    std::ostream& runNotes_;
-    std::ofstream rock_;
-    std::uint32_t runFlags_ = 0;
-    std::uint32_t caseFlags_ = 0;
+    int layerCount = 0;
+    float bottomLength_ft = 0.0f;  // ignored bottom portion BS, rounded to a whole foot
+    float deepestBottom_ft = 0.0f; // bottom of the deepest layer, rounded
+    float socketTop_ft = 0.0f;     // top of the first layer of code 6 or 7 (0 without one)
+    float moduliToTsf = 0.0f;      // factor from the entered moduli to tons/ft^2
+    float concreteModulus_tsf = 0.0f;
+    std::vector<float> bottoms_ft;
+    std::vector<int> kinds;
+    std::vector<float> tipFactors;
+    std::vector<float> effectiveStress_psf; // sigma'v at every whole depth 0, 1, 2 ... ft
+    std::vector<float> layerMidStress_psf;  // sigma'v at the middle of every layer
 };
 
-// Copies the rock messages of the case into the report as 80-character lines.
-void copyRockMessages(const std::filesystem::path& file, std::ostream& report)
+// Rounds the layer bottoms of the deck to whole feet, as the walk uses them. Each layer's top
+// becomes the rounded bottom of the layer above, so that a layer is interpolated over the
+// depths it is walked and weighed in.
+Profile prepareProfile(InputDeck& deck)
 {
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        report << padRight(line, 80) << '\n';
+    Profile p;
+    p.layerCount = std::clamp(deck.NL, 0, MaxLayers);
+    p.moduliToTsf = deck.isSI() ? kTsfPerKilopascal : kTsfPerPsi;
+    p.concreteModulus_tsf = deck.Ec * p.moduliToTsf;
+    p.bottomLength_ft = roundHalfAway(deck.BS);
+
+    for (int i = 0; i < p.layerCount; ++i) {
+        deck.layers[i].bottomDepth = roundHalfAway(deck.layers[i].bottomDepth);
+        if (i > 0)
+            deck.layers[i].topDepth = deck.layers[i - 1].bottomDepth;
     }
+    p.deepestBottom_ft = p.layerCount > 0 ? deck.layers[p.layerCount - 1].bottomDepth : 0.0f;
+
+    std::vector<methods::UnitWeightLayer> weights;
+    bool socketTopFound = false;
+    for (int i = 0; i < p.layerCount; ++i) {
+        const SoilLayer& layer = deck.layers[i];
+        weights.push_back({layer.bottomDepth, layer.GAMMA.top, layer.GAMMA.bottom});
+        p.bottoms_ft.push_back(layer.bottomDepth);
+        p.kinds.push_back(static_cast<int>(layer.kindCode()));
+        p.tipFactors.push_back(layer.phiB);
+        if (!socketTopFound && (layer.kindCode() == MaterialKind::WeakRock ||
+                                layer.kindCode() == MaterialKind::StrongRockSideAndBase)) {
+            p.socketTop_ft = layer.topDepth;
+            socketTopFound = true;
+        }
+    }
+    const int stressDepth = truncateClamped(p.deepestBottom_ft + 2.0f, 1, DepthTableSize + 2);
+    p.effectiveStress_psf =
+        methods::effectiveVerticalStressTable_psf(weights, stressDepth, deck.WTD);
+    for (int i = 0; i < p.layerCount; ++i)
+        p.layerMidStress_psf.push_back(methods::layerMidEffectiveStress_psf(weights, i, deck.WTD));
+    return p;
 }
 
+SliceRunValues sliceRunValues(const InputDeck& deck, const LayerEstimates& estimates,
+                              const Profile& profile)
+{
+    SliceRunValues run;
+    run.deck = &deck;
+    run.estimates = &estimates;
+    run.effectiveStress_psf = profile.effectiveStress_psf;
+    run.layerMidStress_psf = profile.layerMidStress_psf;
+    run.loading.uplift = deck.KCYCL == 2;
+    run.loading.upliftFactor = deck.RCYCL;
+    run.loading.baseToStemRatio = deck.RATIO;
+    run.concreteModulus_tsf = profile.concreteModulus_tsf;
+    run.moduliToTsf = profile.moduliToTsf;
+    run.slumpToInches = deck.isSI() ? kSlumpInchesPerMetre : 1.0f;
+    run.socketTop_ft = profile.socketTop_ft;
+    return run;
+}
+
+// One case of the run: a length of the length series and a diameter of the diameter series.
+struct CaseSpec
+{
+    int lengthNumber = 0;   // 1-based
+    int diameterNumber = 0; // 1-based
+    float length_ft = 0.0f; // proposed length (0 in a design-load run)
+    float stemDiameter_ft = 0.0f;
+};
+
+// The cases of the run in order: every diameter of each length. The length series starts at
+// the proposed length PD; in a design-load run the walk finds the length and PD is 0, so the
+// series holds one member (the design value of such a run is a load and never a length). The
+// design-chart tables hold 20 diameters: a chart series with more ends the run's cases at its
+// 21st diameter.
+std::vector<CaseSpec> caseList(const InputDeck& deck)
+{
+    const bool designChart = deck.IChart >= 1;
+    const float diameterStep_ft = designChart ? deck.DIAMINCR : 0.5f;
+    std::vector<float> lengths{deck.PD};
+    if (deck.IPENT >= 1 || designChart)
+        lengths = makeLengthSeries(deck.PD, deck.PDMIN, deck.PDINCR);
+    const std::vector<float> diameters =
+        makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep_ft);
+
+    std::vector<CaseSpec> cases;
+    for (std::size_t li = 0; li < lengths.size(); ++li)
+        for (std::size_t di = 0; di < diameters.size(); ++di) {
+            if (designChart && di >= static_cast<std::size_t>(MaxChartDiameters))
+                return cases;
+            cases.push_back(
+                {static_cast<int>(li) + 1, static_cast<int>(di) + 1, lengths[li], diameters[di]});
+        }
+    return cases;
+}
+
+// --- Depth walk ------------------------------------------------------------------------------
+
+// What the walk of one case leaves: the per-depth tables and what the load-settlement step
+// reads of the slices.
 struct Walk
 {
     DepthTables tables;
@@ -167,370 +142,341 @@ struct Walk
     float deepestSlice_ft = 0.0f;
     float sideAboveWeakRock_tons = 0.0f;
     bool weakRockReached = false;
+    bool nonFinite = false; // a slice force or tip was not a finite number and was taken as 0
 };
+
+// 1-ft slices from the ignored top portion down to the deepest layer bottom. The side
+// resistance is summed from the top; each slice's running sum, tip and concrete volume are
+// stored at the table index of the shaft length whose base lies at the slice bottom
+// (z + BS + HB), and the last slice of each layer records the layer for the socket curves.
+Walk walkDepths(const InputDeck& deck, const Profile& profile, const CaseGeometry& geometry,
+                const SliceRunValues& run, SliceRunState& state, CaseWarnings& warnings)
+{
+    const int layerCount = profile.layerCount;
+    const float bottomLength_ft = profile.bottomLength_ft;
+    const float bellHeight_ft = geometry.bellHeight_ft;
+    Walk walk;
+    walk.records.assign(static_cast<std::size_t>(layerCount), LayerTipRecord{});
+    walk.layerStrength.assign(static_cast<std::size_t>(layerCount), {});
+    for (int i = 0; i < layerCount; ++i) {
+        walk.layerStrength[i].top_in = deck.layers[i].topDepth * 12.0f;
+        walk.layerStrength[i].bottom_in = deck.layers[i].bottomDepth * 12.0f;
+    }
+    float qs_tons = 0.0f;
+    float qsLrfd_tons = 0.0f;
+    bool started = false;
+    float sliceStart_ft = deck.TOPLEN;
+    for (int i = 0; i < layerCount; ++i) {
+        const SoilLayer& layer = deck.layers[i];
+        if (!started) {
+            if (!(layer.bottomDepth > deck.TOPLEN))
+                continue;
+            started = true;
+        }
+        const int slices = truncateToInt(layer.bottomDepth) - truncateToInt(sliceStart_ft);
+        for (int j = 1; j <= slices; ++j) {
+            const float z_ft = sliceStart_ft + static_cast<float>(j);
+            const SliceResult s = computeSlice(run, state, i, z_ft, geometry);
+            warnings.slice(s.warnings, s.weakRock, z_ft);
+            float force = s.perimeter_ft * 1.0f * s.unitSide_tsf;
+            float tip = s.tip_tons;
+            if (!std::isfinite(force) || !std::isfinite(tip)) {
+                walk.nonFinite = true;
+                force = std::isfinite(force) ? force : 0.0f;
+                tip = std::isfinite(tip) ? tip : 0.0f;
+            }
+            qs_tons += force;
+            qsLrfd_tons += force * layer.phiS;
+            const float unitSide_psi =
+                std::isfinite(s.unitSide_tsf) ? s.unitSide_tsf * kPsiPerTsf : 0.0f;
+            if (j == 1) {
+                walk.layerStrength[i].top_in = (z_ft - 1.0f) * 12.0f;
+                walk.layerStrength[i].firstSliceUnitSide_psi = unitSide_psi;
+            }
+            if (j == slices) {
+                walk.layerStrength[i].bottom_in = z_ft * 12.0f;
+                walk.layerStrength[i].lastSliceUnitSide_psi = unitSide_psi;
+            }
+            walk.deepestSlice_ft = z_ft;
+            if (!walk.weakRockReached && layer.kindCode() == MaterialKind::WeakRock) {
+                walk.weakRockReached = true;
+                walk.sideAboveWeakRock_tons = qs_tons;
+            }
+            const int index = truncateToInt(roundHalfAway(z_ft + bottomLength_ft + bellHeight_ft));
+            if (index < 0 || index > DeepestTableIndex)
+                continue;
+            walk.tables.sideResistance_tons[index] = qs_tons;
+            walk.tables.lrfdSideResistance_tons[index] = qsLrfd_tons;
+            walk.tables.sliceTip_tons[index] = tip;
+            walk.tables.strongRockSlice[index] = s.strongRock;
+            walk.tables.volume_yd3[index] =
+                (static_cast<float>(index) - bellHeight_ft) * geometry.stemArea_ft2 / 27.0f +
+                geometry.underreamVolume_yd3;
+            walk.tables.written[index] = true;
+            walk.unitSide_psi[index] = unitSide_psi;
+            if (j == slices) {
+                walk.records[i].kind = static_cast<int>(layer.kindCode());
+                walk.records[i].sideResistance_tons = qs_tons;
+                walk.records[i].depth_ft = z_ft + bottomLength_ft + bellHeight_ft;
+            }
+        }
+        sliceStart_ft = layer.bottomDepth;
+    }
+    return walk;
+}
+
+// --- Row forming -----------------------------------------------------------------------------
+
+// The capacity rows of the candidate lengths of a case, with their stop tests. The run notes
+// ask for a deeper profile when no candidate fits above the deepest bottom.
+CapacityRowsResult formRows(const InputDeck& deck, const Profile& profile,
+                            const CaseGeometry& geometry, Walk& walk, float caseLength_ft,
+                            std::ostream& runNotes)
+{
+    const CandidateRange range =
+        candidateLengths(geometry, deck.TOPLEN, profile.bottomLength_ft, profile.deepestBottom_ft);
+    if (range.last < 0)
+        writeIncreaseSoilDepth(runNotes);
+    RowSettings settings;
+    settings.designLoadGiven = deck.METHOD == 1;
+    settings.designLoad_tons = deck.designValue;
+    settings.proposedLength_ft = caseLength_ft;
+    settings.uplift = deck.KCYCL == 2;
+    settings.lrfd = deck.NLRFD == 1;
+    settings.sideSafetyFactor = deck.FST;
+    settings.baseSafetyFactor = deck.FSB;
+    settings.waterTable_ft = deck.WTD;
+    const LayerColumn column{profile.bottoms_ft, profile.kinds, profile.tipFactors};
+    return computeCapacityRows(walk.tables, geometry, settings, column, range,
+                               profile.bottomLength_ft, walk.records);
+}
+
+// Which rows of the case the report lists at the depth step PINC, in the project's units.
+ListingSettings listingOf(const InputDeck& deck, const Profile& profile,
+                          const CaseGeometry& geometry, const CapacityRowsResult& rows,
+                          float caseLength_ft)
+{
+    const float toProject = deck.isSI() ? 1.0f / kFeetPerMetre : 1.0f;
+    ListingSettings listing;
+    listing.step = deck.PINC;
+    listing.shallowestLength =
+        (deck.TOPLEN + profile.bottomLength_ft + geometry.bellHeight_ft) * toProject;
+    listing.finalLength = static_cast<float>(rows.finalLength) * toProject;
+    listing.si = deck.isSI();
+    listing.designLoadGiven = deck.METHOD == 1;
+    listing.proposedLength = caseLength_ft * toProject;
+    listing.lastRowExceedsDesignLoad =
+        !rows.rows.empty() && rows.rows.back().qdn > deck.designValue;
+    return listing;
+}
+
+CaseSummary caseSummaryOf(int caseNumber, const CaseGeometry& geometry,
+                          const CapacityRowsResult& rows, bool si)
+{
+    CaseSummary summary;
+    summary.caseNumber = caseNumber;
+    summary.stemDiameter = si ? geometry.stemDiameter_ft / kFeetPerMetre : geometry.stemDiameter_ft;
+    summary.baseDiameter = si ? geometry.baseDiameter_ft / kFeetPerMetre : geometry.baseDiameter_ft;
+    summary.hasRows = !rows.rows.empty();
+    summary.reachedFinal = rows.reachedFinal;
+    if (!rows.rows.empty())
+        summary.finalRow = rowInReportUnits(rows.rows.back(), si);
+    return summary;
+}
+
+// Best shaft: the greatest QU per volume of concrete among the last rows of the cases.
+void keepBestShaft(BestCase& best, const CaseGeometry& geometry, const CapacityRowsResult& rows)
+{
+    if (rows.rows.empty())
+        return;
+    const CapacityRow& last = rows.rows.back();
+    if (best.found && !(last.quPerVolume > best.quPerVolume))
+        return;
+    best.found = true;
+    best.stemDiameter_ft = geometry.stemDiameter_ft;
+    best.baseDiameter_ft = geometry.baseDiameter_ft;
+    best.length_ft = last.length;
+    best.volume_yd3 = last.volume;
+    best.qu_tons = last.qu;
+    best.quPerVolume = last.quPerVolume;
+}
+
+// --- The cases -------------------------------------------------------------------------------
+
+// The run's cases in order, with what passes from one case to the next: the slice state, the
+// once-only warnings, whether a soil or gravel tip was met, and the tip layer of the rows of
+// the case before.
+class CaseRun
+{
+  public:
+    CaseRun(const InputDeck& deck, const LayerEstimates& estimates, const Profile& profile,
+            AnalysisOutputs& outputs, AnalysisSummary& summary,
+            const LoadSettlementStep& loadSettlement)
+        : deck_(deck), profile_(profile), outputs_(outputs), summary_(summary),
+          loadSettlement_(loadSettlement), slices_(sliceRunValues(deck, estimates, profile)),
+          warnings_(outputs.runNotes)
+    {
+        warnings_.runStart(estimates);
+    }
+
+    void analyse(const CaseSpec& spec);
+
+    // The run end: the best shaft, and the note on a profile ending in clay shale with the
+    // strong-rock rule last used on rock under 1000 psi (or not at all).
+    void finish()
+    {
+        if (summary_.best.found)
+            writeBestCase(outputs_.report, summary_.best, deck_.isSI());
+        const int last = profile_.layerCount - 1;
+        if (last >= 0 && deck_.layers[last].kindCode() == MaterialKind::ClayShale &&
+            state_.lastStrongRockStrength_psf < 144000.0f)
+            writeWeakRockNote(outputs_.report);
+    }
+
+  private:
+    void checkProfileAgainstTables(const CaseGeometry& geometry);
+    void endCase(const CaseSpec& spec, const CaseGeometry& geometry, const Walk& walk,
+                 const CapacityRowsResult& rows, int tipLayerBeforeFinal);
+
+    const InputDeck& deck_;
+    const Profile& profile_;
+    AnalysisOutputs& outputs_;
+    AnalysisSummary& summary_;
+    const LoadSettlementStep& loadSettlement_;
+    const SliceRunValues slices_;
+    SliceRunState state_;
+    CaseWarnings warnings_;
+    int caseNumber_ = 0;
+    bool soilTipMet_ = false;     // a case of the run has met a soil or gravel tip
+    int tipLayerBeforeRows_ = -1; // tip layer of the last row of the latest case with rows
+};
+
+void CaseRun::analyse(const CaseSpec& spec)
+{
+    const bool si = deck_.isSI();
+    const bool designLoadGiven = deck_.METHOD == 1;
+    ++caseNumber_;
+    const CaseGeometry geometry = makeCaseGeometry(spec.stemDiameter_ft, deck_.RATIO, deck_.BELANG);
+    CaseOpening opening;
+    opening.caseNumber = caseNumber_;
+    opening.lengthNumber = spec.lengthNumber;
+    opening.diameterNumber = spec.diameterNumber;
+    opening.shaft = {deck_.BELANG, deck_.TOPLEN, profile_.bottomLength_ft, deck_.Ec, si};
+    opening.lengthGiven = !designLoadGiven;
+    opening.length_ft = spec.length_ft;
+    opening.lrfd = deck_.NLRFD == 1;
+    opening.uplift = deck_.KCYCL == 2;
+    writeCaseOpening(outputs_.report, outputs_.runNotes, geometry, opening);
+    warnings_.startCase(outputs_.rockMessageFile);
+    if (geometry.bellAngleUnusable)
+        warnings_.bellAngleUnusable();
+    checkProfileAgainstTables(geometry);
+
+    Walk walk = walkDepths(deck_, profile_, geometry, slices_, state_, warnings_);
+    const CapacityRowsResult rows =
+        formRows(deck_, profile_, geometry, walk, spec.length_ft, outputs_.runNotes);
+    // Tip layer of the candidate before the final one. When the final length is the first
+    // candidate, the tip layer recorded last by the rows of the earlier cases stands in; the
+    // first case of a run has none.
+    const int tipLayerBeforeFinal =
+        rows.rows.size() >= 2 ? rows.tipLayerBeforeFinal : tipLayerBeforeRows_;
+    if (!rows.rows.empty())
+        tipLayerBeforeRows_ = rows.rows.back().tipLayer;
+    if (walk.nonFinite || rows.nonFiniteReplaced)
+        warnings_.nonFiniteValue();
+
+    writeCaseResultRows(outputs_.report, rows.rows, rows.reachedFinal,
+                        listingOf(deck_, profile_, geometry, rows, spec.length_ft),
+                        deck_.NLRFD == 1);
+    warnings_.copyRockMessages(outputs_.rockMessageFile, outputs_.report);
+    summary_.cases.push_back(caseSummaryOf(caseNumber_, geometry, rows, si));
+
+    if (designLoadGiven && !rows.reachedFinal) {
+        writeNeedAnotherSoilLayer(outputs_.runNotes);
+        writeNeedAnotherSoilLayer(outputs_.report);
+        throw RunFailure::reported(StatusDesignLoadNotReached);
+    }
+    endCase(spec, geometry, walk, rows, tipLayerBeforeFinal);
+}
+
+// The walk stores every slice at the table index of its shaft length; a profile whose deepest
+// index lies beyond the tables ends the run before any slice is stored.
+void CaseRun::checkProfileAgainstTables(const CaseGeometry& geometry)
+{
+    const float deepestIndex = roundHalfAway(profile_.deepestBottom_ft + profile_.bottomLength_ft +
+                                             geometry.bellHeight_ft);
+    if (deepestIndex > static_cast<float>(DeepestTableIndex) || !std::isfinite(deepestIndex)) {
+        writeProfileBeyondTables(outputs_.report, outputs_.runNotes);
+        throw RunFailure::reported(StatusProfileBeyondTables);
+    }
+}
+
+// Case end: the load-settlement section of the final shaft, then the best shaft so far.
+void CaseRun::endCase(const CaseSpec& spec, const CaseGeometry& geometry, const Walk& walk,
+                      const CapacityRowsResult& rows, int tipLayerBeforeFinal)
+{
+    if (deck_.METHOD != 1 && rows.reachedFinal && rows.tipLayerOfFinal >= 0 &&
+        methods::isSoil(static_cast<MaterialKind>(profile_.kinds[rows.tipLayerOfFinal])))
+        soilTipMet_ = true;
+    if (!loadSettlement_) {
+        writeLoadSettlementHeading(outputs_.report);
+    } else {
+        std::vector<methods::StrengthPoint> rowStrength;
+        rowStrength.reserve(rows.rows.size());
+        for (const CapacityRow& row : rows.rows) {
+            const int index = truncateClamped(row.length, 0, DeepestTableIndex);
+            rowStrength.push_back({row.length * 12.0f, walk.unitSide_psi[index]});
+        }
+        LoadSettlementCase c;
+        c.deck = &deck_;
+        c.geometry = &geometry;
+        c.soilTipMet = soilTipMet_;
+        c.caseNumber = caseNumber_;
+        c.lengthNumber = spec.lengthNumber;
+        c.diameterNumber = spec.diameterNumber;
+        c.firstCase = caseNumber_ == 1;
+        c.caseLength_ft = spec.length_ft;
+        c.bottomLength_ft = profile_.bottomLength_ft;
+        c.concreteModulus_tsf = profile_.concreteModulus_tsf;
+        c.rows = rows.rows;
+        c.finalLength_ft = static_cast<float>(rows.finalLength);
+        c.tipLayer = rows.tipLayerOfFinal;
+        c.tipLayerBeforeFinal = tipLayerBeforeFinal;
+        c.layerRecords = walk.records;
+        c.referenceLength_ft = state_.referenceLength_ft;
+        c.layerStrength = walk.layerStrength;
+        c.rowStrength = rowStrength;
+        c.effectiveStress_psf = profile_.effectiveStress_psf;
+        c.layerMidStress_psf = profile_.layerMidStress_psf;
+        c.deepestSliceDepth_ft = walk.deepestSlice_ft;
+        c.sideAboveWeakRock_tons = walk.sideAboveWeakRock_tons;
+        c.socketTop_ft = profile_.socketTop_ft;
+        c.intactModulus = &state_.intactModulus;
+        const LoadSettlementOutcome outcome = loadSettlement_(c);
+        soilTipMet_ = soilTipMet_ || outcome.soilTipCurves;
+        // Until the first case with a soil or gravel tip the report adds the points of curve
+        // 1: the case's own socket curve, or zeros when it has none.
+        if (!soilTipMet_) {
+            std::vector<CurvePoint> points = c.curveOne;
+            points.resize(methods::kSocketPointCount);
+            writeCurveOnePoints(outputs_.report, points, deck_.isSI());
+        }
+    }
+    state_.intactModulus.clear();
+    warnings_.endCase();
+    keepBestShaft(summary_.best, geometry, rows);
+}
 
 } // namespace
 
-int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
-                            AnalysisOutputs& outputs, AnalysisSummary& summary,
-                            const LoadSettlementStep& loadSettlement)
+void runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates, AnalysisOutputs& outputs,
+                         AnalysisSummary& summary, const LoadSettlementStep& loadSettlement)
 {
-    std::ostream& report = outputs.report;
-    std::ostream& notes = outputs.runNotes;
-    const bool si = deck.isSI();
-    const bool lrfd = deck.NLRFD == 1;
-    const bool uplift = deck.KCYCL == 2;
-    const bool designLoadGiven = deck.METHOD == 1;
-    const int layerCount = std::clamp(deck.NL, 0, MaxLayers);
-
-    // Moduli to tons per square foot; the ignored bottom portion to a whole foot.
-    const float moduliToTsf = si ? kTsfPerKilopascal : kTsfPerPsi;
-    const float concreteModulus_tsf = deck.Ec * moduliToTsf;
-    const float concreteModulusAsRead = deck.Ec;
-    const float bottomLength_ft = roundHalfAway(deck.BS);
-
-    // Layer bottoms rounded to whole feet, as the walk uses them; each layer's top is the
-    // rounded bottom of the layer above, so that a layer is interpolated over the depths it is
-    // walked and weighed in.
-    for (int i = 0; i < layerCount; ++i) {
-        deck.layers[i].bottomDepth = roundHalfAway(deck.layers[i].bottomDepth);
-        if (i > 0)
-            deck.layers[i].topDepth = deck.layers[i - 1].bottomDepth;
-    }
-    const float deepestBottom_ft = layerCount > 0 ? deck.layers[layerCount - 1].bottomDepth : 0.0f;
-
-    std::vector<methods::UnitWeightLayer> weights;
-    std::vector<float> bottoms;
-    std::vector<int> kinds;
-    std::vector<float> tipFactors;
-    float socketTop_ft = 0.0f;
-    bool socketTopFound = false;
-    for (int i = 0; i < layerCount; ++i) {
-        const SoilLayer& layer = deck.layers[i];
-        weights.push_back({layer.bottomDepth, layer.GAMMA.top, layer.GAMMA.bottom});
-        bottoms.push_back(layer.bottomDepth);
-        kinds.push_back(static_cast<int>(layer.kindCode()));
-        tipFactors.push_back(layer.phiB);
-        if (!socketTopFound && (layer.kindCode() == MaterialKind::WeakRock ||
-                                layer.kindCode() == MaterialKind::StrongRockSideAndBase)) {
-            socketTop_ft = layer.topDepth;
-            socketTopFound = true;
-        }
-    }
-    const int stressDepth = truncateClamped(deepestBottom_ft + 2.0f, 1, DepthTableSize + 2);
-    const std::vector<float> stressTable_psf =
-        methods::effectiveVerticalStressTable_psf(weights, stressDepth, deck.WTD);
-    std::vector<float> midStress_psf;
-    for (int i = 0; i < layerCount; ++i)
-        midStress_psf.push_back(methods::layerMidEffectiveStress_psf(weights, i, deck.WTD));
-
-    SliceRunValues run;
-    run.deck = &deck;
-    run.estimates = &estimates;
-    run.effectiveStress_psf = stressTable_psf;
-    run.layerMidStress_psf = midStress_psf;
-    run.loading.uplift = uplift;
-    run.loading.upliftFactor = deck.RCYCL;
-    run.loading.baseToStemRatio = deck.RATIO;
-    run.concreteModulus_tsf = concreteModulus_tsf;
-    run.moduliToTsf = moduliToTsf;
-    run.slumpToInches = si ? kSlumpInchesPerMetre : 1.0f;
-    run.socketTop_ft = socketTop_ft;
-    SliceRunState state;
-
-    const bool designChart = deck.IChart >= 1;
-    const float diameterStep_ft = designChart ? deck.DIAMINCR : 0.5f;
-    // The length series starts at the proposed length PD. In a design-load run the length is
-    // found by the walk and PD is 0, so the series holds one member; the design value of such a
-    // run is a load in tons and never serves as a length.
-    std::vector<float> lengths{deck.PD};
-    if (deck.IPENT >= 1 || designChart)
-        lengths = makeLengthSeries(deck.PD, deck.PDMIN, deck.PDINCR);
-    const std::vector<float> diameters =
-        makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep_ft);
-
-    WarningSink warnings(notes);
-    warnings.runStart(estimates);
-    bool soilTipMet = false; // a case of the run has met a soil or gravel tip
-    int caseNumber = 0;
-    int tipLayerBeforeRows = -1;
-
-    for (std::size_t li = 0; li < lengths.size(); ++li) {
-        const float caseLength_ft = lengths[li];
-        for (std::size_t di = 0; di < diameters.size(); ++di) {
-            if (designChart && di >= static_cast<std::size_t>(MaxChartDiameters))
-                goto casesEnd; // the design-chart tables hold 20 diameters
-            ++caseNumber;
-            const int lengthNumber = static_cast<int>(li) + 1;
-            const int diameterNumber = static_cast<int>(di) + 1;
-            writeCaseHeading(report, caseNumber, lengthNumber, diameterNumber);
-            writeCaseHeading(notes, caseNumber, lengthNumber, diameterNumber);
-            notes << '\n';
-            warnings.startCase(outputs.rockMessageFile);
-
-            const CaseGeometry geometry = makeCaseGeometry(diameters[di], deck.RATIO, deck.BELANG);
-            ShaftBlockValues shaftValues{deck.BELANG, deck.TOPLEN, bottomLength_ft,
-                                         concreteModulusAsRead, si};
-            writeShaftInformation(report, geometry, shaftValues);
-            writeShaftDiameterLines(notes, geometry, si);
-            if (!designLoadGiven) {
-                writeShaftLengthLine(report, caseLength_ft, si);
-                writeShaftLengthLine(notes, caseLength_ft, si);
-            }
-            writeResultsLegend(report, lrfd);
-            writeResultsTableHeading(report, lrfd, uplift, si);
-            if (geometry.bellAngleUnusable) {
-                const std::vector<std::string> lines{
-                    "THE BELL ANGLE GIVES NO BELL HEIGHT; THE SHAFT IS",
-                    "ANALYZED WITHOUT A BELL."};
-                warnings.caseNote(lines);
-            }
-
-            // Profile against the per-depth tables.
-            const float bellHeight_ft = geometry.bellHeight_ft;
-            const float deepestIndex =
-                roundHalfAway(deepestBottom_ft + bottomLength_ft + bellHeight_ft);
-            if (deepestIndex > static_cast<float>(DeepestTableIndex) ||
-                !std::isfinite(deepestIndex)) {
-                const std::vector<std::string> lines{
-                    "THE SOIL PROFILE WITH THE IGNORED BOTTOM PORTION AND THE",
-                    "BELL REACHES DEEPER THAN 503 FT (153.3 M), THE DEEPEST",
-                    "SHAFT LENGTH THE PROGRAM CAN ANALYZE.  THE RUN IS STOPPED;",
-                    "PLEASE SHORTEN THE PROFILE."};
-                writeAnalysisWarning(report, lines);
-                writeAnalysisWarning(notes, lines);
-                warnings.closeRockMessages();
-                return StatusProfileBeyondTables;
-            }
-
-            // Depth walk in 1-ft slices from the ignored top portion down.
-            Walk walk;
-            walk.records.assign(static_cast<std::size_t>(layerCount), LayerTipRecord{});
-            walk.layerStrength.assign(static_cast<std::size_t>(layerCount), {});
-            for (int i = 0; i < layerCount; ++i) {
-                walk.layerStrength[i].top_in = deck.layers[i].topDepth * 12.0f;
-                walk.layerStrength[i].bottom_in = deck.layers[i].bottomDepth * 12.0f;
-            }
-            float qs_tons = 0.0f;
-            float qsLrfd_tons = 0.0f;
-            bool started = false;
-            float sliceStart_ft = deck.TOPLEN;
-            bool nonFinite = false;
-            for (int i = 0; i < layerCount; ++i) {
-                const SoilLayer& layer = deck.layers[i];
-                if (!started) {
-                    if (!(layer.bottomDepth > deck.TOPLEN))
-                        continue;
-                    started = true;
-                }
-                const int slices = truncateToInt(layer.bottomDepth) - truncateToInt(sliceStart_ft);
-                for (int j = 1; j <= slices; ++j) {
-                    const float z_ft = sliceStart_ft + static_cast<float>(j);
-                    const SliceResult s = computeSlice(run, state, i, z_ft, geometry);
-                    warnings.slice(s.warnings, s.weakRock, z_ft);
-                    float force = s.perimeter_ft * 1.0f * s.unitSide_tsf;
-                    float tip = s.tip_tons;
-                    if (!std::isfinite(force) || !std::isfinite(tip)) {
-                        nonFinite = true;
-                        force = std::isfinite(force) ? force : 0.0f;
-                        tip = std::isfinite(tip) ? tip : 0.0f;
-                    }
-                    qs_tons += force;
-                    qsLrfd_tons += force * layer.phiS;
-                    const float unitSide_psi =
-                        std::isfinite(s.unitSide_tsf) ? s.unitSide_tsf * kPsiPerTsf : 0.0f;
-                    if (j == 1) {
-                        walk.layerStrength[i].top_in = (z_ft - 1.0f) * 12.0f;
-                        walk.layerStrength[i].firstSliceUnitSide_psi = unitSide_psi;
-                    }
-                    if (j == slices) {
-                        walk.layerStrength[i].bottom_in = z_ft * 12.0f;
-                        walk.layerStrength[i].lastSliceUnitSide_psi = unitSide_psi;
-                    }
-                    walk.deepestSlice_ft = z_ft;
-                    if (!walk.weakRockReached && layer.kindCode() == MaterialKind::WeakRock) {
-                        walk.weakRockReached = true;
-                        walk.sideAboveWeakRock_tons = qs_tons;
-                    }
-                    const int index =
-                        truncateToInt(roundHalfAway(z_ft + bottomLength_ft + bellHeight_ft));
-                    if (index < 0 || index > DeepestTableIndex)
-                        continue;
-                    walk.tables.sideResistance_tons[index] = qs_tons;
-                    walk.tables.lrfdSideResistance_tons[index] = qsLrfd_tons;
-                    walk.tables.sliceTip_tons[index] = tip;
-                    walk.tables.strongRockSlice[index] = s.strongRock;
-                    walk.tables.volume_yd3[index] = (static_cast<float>(index) - bellHeight_ft) *
-                                                        geometry.stemArea_ft2 / 27.0f +
-                                                    geometry.underreamVolume_yd3;
-                    walk.tables.written[index] = true;
-                    walk.unitSide_psi[index] = unitSide_psi;
-                    if (j == slices) {
-                        walk.records[i].kind = static_cast<int>(layer.kindCode());
-                        walk.records[i].sideResistance_tons = qs_tons;
-                        walk.records[i].depth_ft = z_ft + bottomLength_ft + bellHeight_ft;
-                    }
-                }
-                sliceStart_ft = layer.bottomDepth;
-            }
-
-            // Capacity rows of the candidate lengths.
-            const CandidateRange range =
-                candidateLengths(geometry, deck.TOPLEN, bottomLength_ft, deepestBottom_ft);
-            if (range.last < 0) {
-                notes << '\n';
-                for (std::string_view line : methods::kIncreaseSoilDepthLines)
-                    notes << blanks(7) << line << '\n';
-            }
-            RowSettings rowSettings;
-            rowSettings.designLoadGiven = designLoadGiven;
-            rowSettings.designLoad_tons = deck.designValue;
-            rowSettings.proposedLength_ft = caseLength_ft;
-            rowSettings.uplift = uplift;
-            rowSettings.lrfd = lrfd;
-            rowSettings.sideSafetyFactor = deck.FST;
-            rowSettings.baseSafetyFactor = deck.FSB;
-            rowSettings.waterTable_ft = deck.WTD;
-            const LayerColumn column{bottoms, kinds, tipFactors};
-            const CapacityRowsResult rows = computeCapacityRows(
-                walk.tables, geometry, rowSettings, column, range, bottomLength_ft, walk.records);
-            // Tip layer of the candidate before the final one. When the final length is the
-            // first candidate, the tip layer recorded last by the rows of the earlier cases
-            // stands in; the first case of a run has none.
-            const int tipLayerBeforeFinal =
-                rows.rows.size() >= 2 ? rows.tipLayerBeforeFinal : tipLayerBeforeRows;
-            if (!rows.rows.empty())
-                tipLayerBeforeRows = rows.rows.back().tipLayer;
-            if (nonFinite || rows.nonFiniteReplaced) {
-                const std::vector<std::string> lines{
-                    "A RESISTANCE OR VOLUME OF THIS CASE WAS NOT A FINITE",
-                    "NUMBER (A DIVISION BY ZERO IN THE INPUT DATA); IT WAS",
-                    "TAKEN AS ZERO.  PLEASE CHECK THE SHAFT AND LAYER DATA."};
-                warnings.caseNote(lines);
-            }
-
-            // Report rows.
-            if (designLoadGiven)
-                for (const CapacityRow& row : rows.rows)
-                    report << resultRowLine(rowInReportUnits(row, si), RowLayout::A, lrfd) << '\n';
-            if (!designLoadGiven || !rows.reachedFinal) {
-                std::vector<CapacityRow> shown;
-                for (const CapacityRow& row : rows.rows)
-                    shown.push_back(rowInReportUnits(row, si));
-                const float toProject = si ? 1.0f / kFeetPerMetre : 1.0f;
-                ListingSettings listing;
-                listing.step = deck.PINC;
-                listing.shallowestLength =
-                    (deck.TOPLEN + bottomLength_ft + bellHeight_ft) * toProject;
-                listing.finalLength = static_cast<float>(rows.finalLength) * toProject;
-                listing.si = si;
-                listing.designLoadGiven = designLoadGiven;
-                listing.proposedLength = caseLength_ft * toProject;
-                listing.lastRowExceedsDesignLoad =
-                    !rows.rows.empty() && rows.rows.back().qdn > deck.designValue;
-                for (const CapacityRow& row : listedRows(shown, listing))
-                    report << resultRowLine(row, si ? RowLayout::B : RowLayout::A, lrfd) << '\n';
-            }
-            warnings.closeRockMessages();
-            copyRockMessages(outputs.rockMessageFile, report);
-
-            CaseSummary caseSummary;
-            caseSummary.caseNumber = caseNumber;
-            caseSummary.stemDiameter =
-                si ? geometry.stemDiameter_ft / kFeetPerMetre : geometry.stemDiameter_ft;
-            caseSummary.baseDiameter =
-                si ? geometry.baseDiameter_ft / kFeetPerMetre : geometry.baseDiameter_ft;
-            caseSummary.hasRows = !rows.rows.empty();
-            caseSummary.reachedFinal = rows.reachedFinal;
-            if (!rows.rows.empty())
-                caseSummary.finalRow = rowInReportUnits(rows.rows.back(), si);
-            summary.cases.push_back(caseSummary);
-
-            if (designLoadGiven && !rows.reachedFinal) {
-                writeNeedAnotherSoilLayer(notes);
-                writeNeedAnotherSoilLayer(report);
-                return StatusDesignLoadNotReached;
-            }
-
-            // Case end: load-settlement of the final shaft.
-            if (!designLoadGiven && rows.reachedFinal && rows.tipLayerOfFinal >= 0 &&
-                methods::isSoil(static_cast<MaterialKind>(kinds[rows.tipLayerOfFinal])))
-                soilTipMet = true;
-            if (!loadSettlement)
-                writeLoadSettlementHeading(report);
-            if (loadSettlement) {
-                std::vector<methods::StrengthPoint> rowStrength;
-                rowStrength.reserve(rows.rows.size());
-                for (const CapacityRow& row : rows.rows) {
-                    const int index = truncateClamped(row.length, 0, DeepestTableIndex);
-                    rowStrength.push_back({row.length * 12.0f, walk.unitSide_psi[index]});
-                }
-                LoadSettlementCase c;
-                c.deck = &deck;
-                c.geometry = &geometry;
-                c.soilTipMet = soilTipMet;
-                c.caseNumber = caseNumber;
-                c.lengthNumber = lengthNumber;
-                c.diameterNumber = diameterNumber;
-                c.firstCase = caseNumber == 1;
-                c.caseLength_ft = caseLength_ft;
-                c.bottomLength_ft = bottomLength_ft;
-                c.concreteModulus_tsf = concreteModulus_tsf;
-                c.rows = rows.rows;
-                c.finalLength_ft = static_cast<float>(rows.finalLength);
-                c.tipLayer = rows.tipLayerOfFinal;
-                c.tipLayerBeforeFinal = tipLayerBeforeFinal;
-                c.layerRecords = walk.records;
-                c.referenceLength_ft = state.referenceLength_ft;
-                c.layerStrength = walk.layerStrength;
-                c.rowStrength = rowStrength;
-                c.effectiveStress_psf = stressTable_psf;
-                c.layerMidStress_psf = midStress_psf;
-                c.deepestSliceDepth_ft = walk.deepestSlice_ft;
-                c.sideAboveWeakRock_tons = walk.sideAboveWeakRock_tons;
-                c.socketTop_ft = socketTop_ft;
-                c.intactModulus = &state.intactModulus;
-                const LoadSettlementOutcome outcome = loadSettlement(c);
-                if (outcome.status > 0) {
-                    warnings.closeRockMessages();
-                    return outcome.status;
-                }
-                soilTipMet = soilTipMet || outcome.soilTipCurves;
-                // Until the first case with a soil or gravel tip the report adds the points of
-                // curve 1: the case's own socket curve, or zeros when it has none.
-                if (!soilTipMet) {
-                    std::vector<CurvePoint> points = c.curveOne;
-                    points.resize(methods::kSocketPointCount);
-                    writeCurveOnePoints(report, points, si);
-                }
-            }
-            state.intactModulus.clear();
-            warnings.endCase();
-
-            // Best shaft: greatest QU per volume of concrete of the final rows.
-            if (!rows.rows.empty()) {
-                const CapacityRow& last = rows.rows.back();
-                if (!summary.best.found || last.quPerVolume > summary.best.quPerVolume) {
-                    summary.best.found = true;
-                    summary.best.stemDiameter_ft = geometry.stemDiameter_ft;
-                    summary.best.baseDiameter_ft = geometry.baseDiameter_ft;
-                    summary.best.length_ft = last.length;
-                    summary.best.volume_yd3 = last.volume;
-                    summary.best.qu_tons = last.qu;
-                    summary.best.quPerVolume = last.quPerVolume;
-                }
-            }
-        }
-    }
-casesEnd:
-    if (summary.best.found)
-        writeBestCase(report, summary.best, si);
-    // A profile ending in clay shale, with the strong-rock rule last used on rock under
-    // 1000 psi (or not at all).
-    if (layerCount > 0 && deck.layers[layerCount - 1].kindCode() == MaterialKind::ClayShale &&
-        state.lastStrongRockStrength_psf < 144000.0f)
-        writeWeakRockNote(report);
-    return StatusNormal;
+    const Profile profile = prepareProfile(deck);
+    CaseRun run(deck, estimates, profile, outputs, summary, loadSettlement);
+    for (const CaseSpec& spec : caseList(deck))
+        run.analyse(spec);
+    run.finish();
 }
 
 } // namespace korva

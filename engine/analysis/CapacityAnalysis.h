@@ -60,12 +60,10 @@ struct LoadSettlementCase
 };
 // The step writes the case's load-settlement section: the additional t-z curves where they
 // apply, the "AXIAL LOAD VS SETTLEMENT CURVES" heading and the tables. Without a step the
-// analysis writes the heading alone.
+// analysis writes the heading alone. A curve depth or the tip below the strength profile ends
+// the run inside the step (RunFailure).
 struct LoadSettlementOutcome
 {
-    // StatusNormal, or StatusTzBeyondProfile / StatusQwBeyondProfile: a curve depth or the tip
-    // lies below the strength profile, and the run ends.
-    int32_t status = StatusNormal;
     bool soilTipCurves = false; // the trend, upper- and lower-bound curves of a soil tip
 };
 using LoadSettlementStep = std::function<LoadSettlementOutcome(LoadSettlementCase&)>;
@@ -111,11 +109,11 @@ struct AnalysisOutputs
 
 // The cases of a run after the deck is read and its echo (soil information included) written:
 // for every diameter and length the walk, the rows, the report rows and rock messages, the
-// load-settlement step and the best shaft; at the end the note on weak shale rock. Returns the
-// status (0, 7 design load never reached, StatusProfileBeyondTables, or what the
-// load-settlement step set).
-int32_t runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates,
-                            AnalysisOutputs& outputs, AnalysisSummary& summary,
-                            const LoadSettlementStep& loadSettlement);
+// load-settlement step and the best shaft; at the end the note on weak shale rock. A run that
+// cannot go on ends with RunFailure, its reasons already in the report and the run notes:
+// StatusDesignLoadNotReached, StatusProfileBeyondTables, or a curve failure of the
+// load-settlement step.
+void runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates, AnalysisOutputs& outputs,
+                         AnalysisSummary& summary, const LoadSettlementStep& loadSettlement);
 
 } // namespace korva

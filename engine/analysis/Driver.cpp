@@ -6,6 +6,7 @@
 #include "engine/output/InputEcho.h"
 #include "engine/output/PlotFileWriter.h"
 #include "engine/output/ReportLayerBlock.h"
+#include "engine/run/RunFailure.h"
 #include "engine/run/RunFileNames.h"
 
 namespace korva {
@@ -27,8 +28,6 @@ LoadSettlementOutcome finishCase(RunContext& run, LoadSettlementRunState& state,
 {
     LoadSettlementOutputs outputs = loadSettlementOutputs(run);
     const LoadSettlementOutcome outcome = runLoadSettlementStep(c, state, outputs);
-    if (outcome.status > 0)
-        return outcome; // a curve failure ends the run inside the load-settlement tables
     if (!run.summary.cases.empty()) {
         CaseSummary& summary = run.summary.cases.back();
         summary.curveCount = state.caseCurveCount;
@@ -81,11 +80,17 @@ void runDriver(RunContext& run)
     const LoadSettlementStep caseEnd = [&run, &state](LoadSettlementCase& c) {
         return finishCase(run, state, c);
     };
-    run.status = runCapacityAnalysis(run.deck, estimates, outputs, run.summary, caseEnd);
-    // The detail file holds the segment march of the latest soil-tip solution.
-    writeTzDetailFile(state, run.names.resolve(run.names.workFile(TzDataWorkFileName)));
-    if (run.status != StatusNormal)
-        return; // status 7, 8 or a curve failure: the report ends with its message
+    // The detail file holds the segment march of the latest soil-tip solution, also when a
+    // case ends the run (status 7, 8 or a curve failure, its message already in the report).
+    const std::filesystem::path detailFile =
+        run.names.resolve(run.names.workFile(TzDataWorkFileName));
+    try {
+        runCapacityAnalysis(run.deck, estimates, outputs, run.summary, caseEnd);
+    } catch (const RunFailure&) {
+        writeTzDetailFile(state, detailFile);
+        throw;
+    }
+    writeTzDetailFile(state, detailFile);
 
     // Design-chart runs end with the chart block of the plot file and the report table.
     if (run.deck.IChart >= 1) {

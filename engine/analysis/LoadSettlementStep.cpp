@@ -16,6 +16,7 @@
 #include "engine/output/LoadTransferTables.h"
 #include "engine/output/LoadTransferTexts.h"
 #include "engine/output/ReportCase.h"
+#include "engine/run/RunFailure.h"
 #include "engine/run/RunFileNames.h"
 
 namespace korva {
@@ -66,15 +67,15 @@ std::vector<TzCurveOutput> curvesForOutput(const std::vector<methods::TzCurve>& 
     return out;
 }
 
-// Warning of a curve depth or tip below the strength profile; the run stops with the status
-// returned.
-int32_t writeBeyondProfile(LoadSettlementOutputs& out, CurveBuildCode code, float depth_in)
+// Warning of a curve depth or tip below the strength profile, which ends the run with the
+// status of the code (StatusTzBeyondProfile or StatusQwBeyondProfile).
+[[noreturn]] void endBeyondProfile(LoadSettlementOutputs& out, CurveBuildCode code, float depth_in)
 {
     const std::vector<std::string> lines = beyondProfileWarningLines(code, depth_in);
     writeLines(out.report, lines);
     if (code == CurveBuildCode::TipBeyondProfile)
         writeLines(out.runNotes, lines);
-    return static_cast<int32_t>(code);
+    throw RunFailure::reported(static_cast<int32_t>(code));
 }
 
 void writeInvalidShaft(std::ostream& report)
@@ -90,10 +91,10 @@ void writeNonFiniteNote(LoadSettlementOutputs& out)
 }
 
 // Additional t-z curves at the user's depths, three times (trend, upper, lower bound); the
-// trend curves also go to the plot scratch file. Returns StatusTzBeyondProfile when a depth
-// lies below the strength profile, StatusNormal otherwise.
-int32_t additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
-                           const std::vector<methods::TzLayer>& layers)
+// trend curves also go to the plot scratch file. A depth below the strength profile ends the
+// run.
+void additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
+                        const std::vector<methods::TzLayer>& layers)
 {
     const InputDeck& deck = *c.deck;
     const int units = unitSystemOf(deck);
@@ -111,7 +112,7 @@ int32_t additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
                 selector, number, depth * 12.0f, layers, c.layerStrength, c.rowStrength,
                 c.geometry->stemDiameter_ft * 12.0f);
             if (curve.code != CurveBuildCode::Ok)
-                return writeBeyondProfile(out, curve.code, depth * 12.0f);
+                endBeyondProfile(out, curve.code, depth * 12.0f);
             if (replaceNonFinite(curve.curve))
                 writeNonFiniteNote(out);
             curves.push_back(curve.curve);
@@ -125,7 +126,6 @@ int32_t additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
             writeLines(out.tzPlot, additionalTzPlotCurveLines(shown));
         }
     }
-    return StatusNormal;
 }
 
 // Q-w table of one solution for the .kv8w file.
@@ -152,7 +152,7 @@ void writeQwTable(std::ostream& out, const LoadSettlementCase& c, CurveSelector 
 }
 
 // The three curves of a soil or gravel tip. A curve depth or the tip below the strength
-// profile ends the run with the status of the outcome.
+// profile ends the run.
 LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& state,
                               LoadSettlementOutputs& out,
                               const std::vector<methods::TzLayer>& layers)
@@ -193,7 +193,7 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
         methods::LoadSettlementCurve curve = methods::solveLoadSettlement(selector, shaft);
         if (curve.code == CurveBuildCode::TzDepthBeyondProfile ||
             curve.code == CurveBuildCode::TipBeyondProfile)
-            return {writeBeyondProfile(out, curve.code, curve.offendingDepth_in), false};
+            endBeyondProfile(out, curve.code, curve.offendingDepth_in);
         SettlementCurve& stored = state.table.curves[static_cast<std::size_t>(s - 1)];
         if (curve.code != CurveBuildCode::Ok) {
             writeInvalidShaft(out.report);
@@ -280,7 +280,7 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
     solved.shaft.layerProfile = {};
     solved.shaft.rowProfile = {};
     state.lastSolution = std::move(solved);
-    return {StatusNormal, true};
+    return {true};
 }
 
 // Socket of a rock or intermediate-geomaterial tip: curve 1 of the table and the points the
@@ -461,9 +461,7 @@ LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlemen
     // With the option set the block is written even without depths: the plot data reader
     // expects its count ahead of the t-z block.
     if (computable && methods::isSoil(tipKind) && deck.PrintTZCurves == 1 && c.firstCase) {
-        const int32_t status = additionalTzCurves(c, out, layers);
-        if (status != StatusNormal)
-            return {status, false};
+        additionalTzCurves(c, out, layers);
     }
     writeLoadSettlementHeading(out.report);
 
@@ -471,8 +469,6 @@ LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlemen
     if (computable) {
         if (methods::isSoil(tipKind)) {
             outcome = soilTip(c, state, out, layers);
-            if (outcome.status != StatusNormal)
-                return outcome;
             if (state.caseHasCurve)
                 state.caseCurveCount = 3;
         } else if (tipKind == MaterialKind::DecomposedRock) {

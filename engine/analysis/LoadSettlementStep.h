@@ -55,6 +55,9 @@ struct LoadSettlementRunState
     int qwCurvesWritten = 0;
 };
 
+// The load-settlement section of a case. A curve depth or the tip below the strength profile
+// ends the run (RunFailure with StatusTzBeyondProfile or StatusQwBeyondProfile, its warning
+// already in the report).
 LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlementRunState& state,
                                             LoadSettlementOutputs& out);
 

@@ -145,6 +145,39 @@ std::string resultRowLine(const CapacityRow& r, RowLayout layout, bool lrfd)
     return line;
 }
 
+void writeCaseOpening(std::ostream& report, std::ostream& runNotes, const CaseGeometry& geometry,
+                      const CaseOpening& c)
+{
+    writeCaseHeading(report, c.caseNumber, c.lengthNumber, c.diameterNumber);
+    writeCaseHeading(runNotes, c.caseNumber, c.lengthNumber, c.diameterNumber);
+    runNotes << '\n';
+    writeShaftInformation(report, geometry, c.shaft);
+    writeShaftDiameterLines(runNotes, geometry, c.shaft.si);
+    if (c.lengthGiven) {
+        writeShaftLengthLine(report, c.length_ft, c.shaft.si);
+        writeShaftLengthLine(runNotes, c.length_ft, c.shaft.si);
+    }
+    writeResultsLegend(report, c.lrfd);
+    writeResultsTableHeading(report, c.lrfd, c.uplift, c.shaft.si);
+}
+
+void writeCaseResultRows(std::ostream& report, std::span<const CapacityRow> rows, bool reachedFinal,
+                         const ListingSettings& listing, bool lrfd)
+{
+    const bool si = listing.si;
+    if (listing.designLoadGiven)
+        for (const CapacityRow& row : rows)
+            report << resultRowLine(rowInReportUnits(row, si), RowLayout::A, lrfd) << '\n';
+    if (listing.designLoadGiven && reachedFinal)
+        return;
+    std::vector<CapacityRow> shown;
+    shown.reserve(rows.size());
+    for (const CapacityRow& row : rows)
+        shown.push_back(rowInReportUnits(row, si));
+    for (const CapacityRow& row : listedRows(shown, listing))
+        report << resultRowLine(row, si ? RowLayout::B : RowLayout::A, lrfd) << '\n';
+}
+
 void writeNeedAnotherSoilLayer(std::ostream& out)
 {
     out << '\n' << NeedAnotherSoilLayerLine << '\n';

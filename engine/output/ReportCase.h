@@ -6,6 +6,7 @@
 
 #include "engine/analysis/CapacityRows.h"
 #include "engine/analysis/CaseGeometry.h"
+#include "engine/output/ListedRows.h"
 
 namespace korva {
 
@@ -42,6 +43,29 @@ void writeResultsTableHeading(std::ostream& out, bool lrfd, bool uplift, bool si
 // last three columns.
 enum class RowLayout { A, B };
 std::string resultRowLine(const CapacityRow& row, RowLayout layout, bool lrfd);
+
+// Opening of a case in the report and the run notes: the case heading, the shaft block (the
+// run notes repeat its diameters), the shaft length of a length-given run, and in the report
+// the legend and the column heading of the result table.
+struct CaseOpening
+{
+    int caseNumber = 0;
+    int lengthNumber = 0;
+    int diameterNumber = 0;
+    ShaftBlockValues shaft;
+    bool lengthGiven = false; // METHOD 2: the "SHAFT LENGTH" line
+    float length_ft = 0.0f;
+    bool lrfd = false;
+    bool uplift = false;
+};
+void writeCaseOpening(std::ostream& report, std::ostream& runNotes, const CaseGeometry& geometry,
+                      const CaseOpening& opening);
+
+// The result rows of a case, the rows in working units: a design-load run first lists every
+// computed row; the rows at the depth step of the listing follow, except in a design-load run
+// that reached its final length.
+void writeCaseResultRows(std::ostream& report, std::span<const CapacityRow> rows, bool reachedFinal,
+                         const ListingSettings& listing, bool lrfd);
 
 // The closing lines of a design-load run whose load is never reached.
 inline constexpr const char* NeedAnotherSoilLayerLine =

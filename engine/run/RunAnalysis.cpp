@@ -6,6 +6,7 @@
 #include "engine/run/RunStatus.h"
 
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace korva {
@@ -31,12 +32,14 @@ std::filesystem::path comparable(const std::filesystem::path& path)
     return error ? path.lexically_normal() : canonical;
 }
 
-void openOutput(RunContext& run, std::ofstream& stream, const std::filesystem::path& path)
+// Opens one output file of the run; the first file that cannot be created is the failure the
+// run ends with (the others are still opened, so that the report can carry the message).
+void openOutput(RunContext& run, std::ofstream& stream, const std::filesystem::path& path,
+                std::optional<RunFailure>& firstFailure)
 {
-    if (!openOutputFile(stream, run.names.resolve(path)) && run.status == StatusNormal) {
-        run.status = StatusOutputFileFailed;
-        run.failureMessage = "Output file " + quoted(path) + " cannot be created";
-    }
+    if (!openOutputFile(stream, run.names.resolve(path)) && !firstFailure)
+        firstFailure.emplace(StatusOutputFileFailed,
+                             "Output file " + quoted(path) + " cannot be created");
 }
 
 std::string trimmedTitle(const std::string& title)
@@ -48,7 +51,8 @@ std::string trimmedTitle(const std::string& title)
 void runAndGather(RunContext& run)
 {
     const RunFileNames& names = run.names;
-    openOutput(run, run.chart, names.workFile(ChartWorkFileName));
+    std::optional<RunFailure> failure;
+    openOutput(run, run.chart, names.workFile(ChartWorkFileName), failure);
 
     // A folder opens like a file but reads nothing: it is no project data file either.
     std::error_code error;
@@ -57,18 +61,17 @@ void runAndGather(RunContext& run)
     if (!projectIsFolder)
         run.projectData.open(names.resolve(names.projectData), std::ios::in | std::ios::binary);
     const bool projectReadable = run.projectData.is_open() && static_cast<bool>(run.projectData);
-    openOutput(run, run.report, names.report);
-    openOutput(run, run.plot, names.plot);
-    openOutput(run, run.runNotes, names.runNotes);
-    openOutput(run, run.tzReport, names.tzReport);
-    openOutput(run, run.qwReport, names.qwReport);
-    openOutput(run, run.tzPlot, names.tzPlot);
-    openOutput(run, run.qwPlot, names.qwPlot);
-    openOutput(run, run.loadSettlementPlot, names.loadSettlementPlot);
-    if (!projectReadable) {
-        run.status = StatusProjectFileUnreadable;
-        run.failureMessage = "Project data file " + quoted(names.projectData) + " cannot be opened";
-    }
+    openOutput(run, run.report, names.report, failure);
+    openOutput(run, run.plot, names.plot, failure);
+    openOutput(run, run.runNotes, names.runNotes, failure);
+    openOutput(run, run.tzReport, names.tzReport, failure);
+    openOutput(run, run.qwReport, names.qwReport, failure);
+    openOutput(run, run.tzPlot, names.tzPlot, failure);
+    openOutput(run, run.qwPlot, names.qwPlot, failure);
+    openOutput(run, run.loadSettlementPlot, names.loadSettlementPlot, failure);
+    if (!projectReadable)
+        failure.emplace(StatusProjectFileUnreadable,
+                        "Project data file " + quoted(names.projectData) + " cannot be opened");
 
     writeBanner(run.report, names.versionText);
     writeBanner(run.tzReport, names.versionText);
@@ -76,15 +79,16 @@ void runAndGather(RunContext& run)
     writeTimeBlock(run.report, run.analysisTime);
     writeTimeBlock(run.tzReport, run.analysisTime);
 
-    if (run.status != StatusNormal) {
-        run.fail(run.status, run.failureMessage);
+    if (failure) {
+        run.fail(*failure);
     } else {
         try {
             runDriver(run);
-        } catch (const RunFailure& failure) {
-            run.fail(failure.status(), failure.what());
-        } catch (const std::exception& failure) {
-            run.fail(StatusInternalFailure, std::string("Internal failure: ") + failure.what());
+        } catch (const RunFailure& ended) {
+            run.fail(ended);
+        } catch (const std::exception& unexpected) {
+            run.fail(RunFailure(StatusInternalFailure,
+                                std::string("Internal failure: ") + unexpected.what()));
         }
     }
 

@@ -17,12 +17,14 @@ void RunContext::writeTzDiam(int diameterCounter)
     tzDiamWritten_ = true;
 }
 
-void RunContext::fail(int32_t failureStatus, const std::string& message)
+void RunContext::fail(const RunFailure& failure)
 {
-    status = failureStatus;
-    failureMessage = message;
-    writeRunFailure(report, message);
-    writeRunFailure(runNotes, message);
+    status = failure.status();
+    if (failure.alreadyReported())
+        return;
+    failureMessage = failure.what();
+    writeRunFailure(report, failureMessage);
+    writeRunFailure(runNotes, failureMessage);
 }
 
 } // namespace korva

@@ -4,6 +4,7 @@
 // over from one run to the next.
 #include "engine/analysis/CapacityAnalysis.h"
 #include "engine/deck/InputDeck.h"
+#include "engine/run/RunFailure.h"
 #include "engine/run/RunFileNames.h"
 
 #include <cstdint>
@@ -24,9 +25,10 @@ struct RunContext
     // Final row of every analysed case and the best shaft, for the command-line summary.
     AnalysisSummary summary;
 
-    // Status of the run (RunStatus values); the last value set is returned.
+    // Status of the run (RunStatus values): StatusNormal until a failure ends the run.
     int32_t status = 0;
-    // Message of a failure that ended the run early (empty otherwise).
+    // Message of a failure that ended the run early (empty otherwise, and empty when the stage
+    // that ended the run wrote its reasons itself).
     std::string failureMessage;
 
     std::ifstream projectData;        // .kv8d
@@ -46,9 +48,10 @@ struct RunContext
     void writeTzDiam(int diameterCounter);
     bool tzDiamWritten() const { return tzDiamWritten_; }
 
-    // Records a failure that ends the run: sets the status and message and writes the message
-    // to the report and the run notes (when they are open).
-    void fail(int32_t failureStatus, const std::string& message);
+    // Records the failure that ends the run: sets the status and, unless the stage has already
+    // written its reasons, the message, which goes framed to the report and the run notes (when
+    // they are open).
+    void fail(const RunFailure& failure);
 
   private:
     bool tzDiamWritten_ = false;

@@ -216,6 +216,49 @@ TEST(CapacityReport, ProfileDeeperThanTablesIsRefusedWithStatus8)
     EXPECT_TRUE(a.outcome.summary.cases.empty());
 }
 
+// A run that the analysis itself ends has written its reasons in its own words; the framed
+// error block and the failure message belong to failures that nothing else reports.
+TEST(CapacityReport, EachEarlyEndIsReportedOnce)
+{
+    const std::string sand = "1 50 \n0.0 120 32 0 0 0 0 1 1 \n0.0 120 32 0 0 0 0 1 1 \n2 \n0 0 \n";
+    const std::string tzDepthBelowProfile = "Additional t-z\n1 \n2 1 1 1 1 2 0 0 0 0 1\n"
+                                            "3 3 0 0 5 1 4000000\n1 10 30 2.5 3\n" +
+                                            sand + "1\n60\n";
+    const std::string deep = "Deep profile\n1 \n2 1 1 5 1 2 0 0 0 0 0\n3 0 0 0 5 5 4000000\n"
+                             "1 10 30 2.5 3\n1 500 \n0.0 120 34 0 30 0 0 1 1 \n"
+                             "0.0 120 34 0 30 0 0 1 1 \n2 \n0 0 \n";
+    const std::string notAnInteger = "Format error\n1 \n2.5 1 1 1 1 2 0 0 0 0 0\n";
+    struct Case
+    {
+        const char* project;
+        std::string deck;
+        int32_t status;
+        const char* ownWords; // the analysis' own text, or nullptr for a framed failure
+    };
+    const Case cases[] = {
+        {"design_load_not_reached.kv8d", {}, StatusDesignLoadNotReached, "NEED ANOTHER SOIL LAYER"},
+        {"deep.kv8d", deep, StatusProfileBeyondTables, "DEEPER THAN 503 FT"},
+        {"tz_depth.kv8d", tzDepthBelowProfile, StatusTzBeyondProfile, "IS BEYOND THE EXTENT"},
+        {"format.kv8d", notAnInteger, StatusDeckFormatError, nullptr},
+    };
+    const std::string framed = "THE ANALYSIS CANNOT PROCEED.";
+    for (const Case& c : cases) {
+        const Analysed a = analyse(c.project, c.deck);
+        EXPECT_EQ(a.outcome.status, c.status) << c.project;
+        if (c.ownWords) {
+            EXPECT_NE(a.report.find(c.ownWords), std::string::npos) << c.project;
+            EXPECT_TRUE(a.outcome.message.empty()) << c.project << ": " << a.outcome.message;
+            EXPECT_EQ(occurrences(a.report, framed), 0u) << c.project;
+            EXPECT_EQ(occurrences(a.runNotes, framed), 0u) << c.project;
+        } else {
+            EXPECT_FALSE(a.outcome.message.empty()) << c.project;
+            EXPECT_EQ(occurrences(a.report, framed), 1u) << c.project;
+            EXPECT_EQ(occurrences(a.runNotes, framed), 1u) << c.project;
+            EXPECT_NE(a.report.find(a.outcome.message), std::string::npos) << c.project;
+        }
+    }
+}
+
 TEST(RunSummary, OneLinePerCaseAndJson)
 {
     const Analysed a = analyse("sand_asd_english.kv8d");
