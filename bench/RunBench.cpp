@@ -46,7 +46,7 @@ PreparedRun prepare(const std::string& name, const std::string& deck)
     fs::create_directories(run.folder);
     const fs::path file = run.folder / (name + ".kv8d");
     std::ofstream(file, std::ios::binary) << deck;
-    run.names = runFileNamesForProject(file, ProgramVersionText);
+    run.names = runFileNamesForProject(file, kProgramVersionText);
     return run;
 }
 

@@ -92,7 +92,7 @@ void PrivateWorkFolder::clear() const
         return; // the work files were the project folder's own
     std::error_code ignored;
     for (const char* name :
-         {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
+         {kChartWorkFileName, kTzDiamWorkFileName, kTzDataWorkFileName, kRockMessageWorkFileName})
         fs::remove(path_ / name, ignored);
 }
 
@@ -114,14 +114,14 @@ ProjectRun runProject(const std::string& argument, WorkFiles workFiles,
     // In a batch no work file reaches the project's folder: the name is enough there (the engine
     // checks the project against the result files itself), which spares the look-up of every
     // path of the run on the file system.
-    const RunFileNames beside = runFileNamesForProject(run.project, ProgramVersionText);
+    const RunFileNames beside = runFileNamesForProject(run.project, kProgramVersionText);
     run.report = beside.report;
     try {
         if (workFiles == WorkFiles::BesideProject)
             checkDistinctRunFiles(beside);
         else
-            for (const char* name : {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName,
-                                     RockMessageWorkFileName})
+            for (const char* name : {kChartWorkFileName, kTzDiamWorkFileName, kTzDataWorkFileName,
+                                     kRockMessageWorkFileName})
                 if (run.project.filename() == name)
                     checkDistinctRunFiles(beside);
     } catch (const RunFailure& failure) {
@@ -146,7 +146,7 @@ ProjectRun runProject(const std::string& argument, WorkFiles workFiles,
         removeScratchFiles(beside);
         if (names.workFolder != beside.workFolder)
             for (const char* name :
-                 {ChartWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
+                 {kChartWorkFileName, kTzDataWorkFileName, kRockMessageWorkFileName})
                 moveFile(names.workFile(name), beside.workFile(name));
     }
     // The next run in this folder begins without the work files of this one.

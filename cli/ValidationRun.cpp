@@ -242,7 +242,7 @@ RunOutcome runLedgerProject(const LedgerCase& ledgerCase)
     try {
         const auto project = folder / ledgerCase.projectFile.filename();
         std::filesystem::copy_file(ledgerCase.projectFile, project);
-        outcome = runAnalysis(runFileNamesForProject(project, ProgramVersionText));
+        outcome = runAnalysis(runFileNamesForProject(project, kProgramVersionText));
     } catch (...) {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);

@@ -42,7 +42,7 @@ struct Profile
 Profile prepareProfile(InputDeck& deck)
 {
     Profile p;
-    p.layerCount = std::clamp(deck.NL, 0, MaxLayers);
+    p.layerCount = std::clamp(deck.NL, 0, kMaxLayers);
     p.moduliToTsf = deck.isSI() ? kTsfPerKilopascal : kTsfPerPsi;
     p.concreteModulus_tsf = deck.Ec * p.moduliToTsf;
     p.bottomLength_ft = roundHalfAway(deck.BS);
@@ -68,7 +68,7 @@ Profile prepareProfile(InputDeck& deck)
             socketTopFound = true;
         }
     }
-    const int stressDepth = truncateClamped(p.deepestBottom_ft + 2.0f, 1, DepthTableSize + 2);
+    const int stressDepth = truncateClamped(p.deepestBottom_ft + 2.0f, 1, kDepthTableSize + 2);
     p.effectiveStress_psf =
         methods::effectiveVerticalStressTable_psf(weights, stressDepth, deck.WTD);
     for (int i = 0; i < p.layerCount; ++i)
@@ -121,7 +121,7 @@ std::vector<CaseSpec> caseList(const InputDeck& deck)
     std::vector<CaseSpec> cases;
     for (std::size_t li = 0; li < lengths.size(); ++li)
         for (std::size_t di = 0; di < diameters.size(); ++di) {
-            if (designChart && di >= static_cast<std::size_t>(MaxChartDiameters))
+            if (designChart && di >= static_cast<std::size_t>(kMaxChartDiameters))
                 return cases;
             cases.push_back(
                 {static_cast<int>(li) + 1, static_cast<int>(di) + 1, lengths[li], diameters[di]});
@@ -137,7 +137,7 @@ struct Walk
 {
     DepthTables tables;
     std::vector<LayerTipRecord> records;
-    std::array<float, DepthTableSize> unitSide_psi{}; // slice unit side at each table index
+    std::array<float, kDepthTableSize> unitSide_psi{}; // slice unit side at each table index
     std::vector<methods::LayerStrength> layerStrength;
     float deepestSlice_ft = 0.0f;
     float sideAboveWeakRock_tons = 0.0f;
@@ -203,7 +203,7 @@ Walk walkDepths(const InputDeck& deck, const Profile& profile, const CaseGeometr
                 walk.sideAboveWeakRock_tons = qs_tons;
             }
             const int index = truncateToInt(roundHalfAway(z_ft + bottomLength_ft + bellHeight_ft));
-            if (index < 0 || index > DeepestTableIndex)
+            if (index < 0 || index > kDeepestTableIndex)
                 continue;
             walk.tables.sideResistance_tons[index] = qs_tons;
             walk.tables.lrfdSideResistance_tons[index] = qsLrfd_tons;
@@ -405,7 +405,7 @@ void CaseRun::checkProfileAgainstTables(const CaseGeometry& geometry)
 {
     const float deepestIndex = roundHalfAway(profile_.deepestBottom_ft + profile_.bottomLength_ft +
                                              geometry.bellHeight_ft);
-    if (deepestIndex > static_cast<float>(DeepestTableIndex) || !std::isfinite(deepestIndex)) {
+    if (deepestIndex > static_cast<float>(kDeepestTableIndex) || !std::isfinite(deepestIndex)) {
         writeProfileBeyondTables(outputs_.report, outputs_.runNotes);
         throw RunFailure::reported(StatusProfileBeyondTables);
     }
@@ -424,7 +424,7 @@ void CaseRun::endCase(const CaseSpec& spec, const CaseGeometry& geometry, const 
         std::vector<methods::StrengthPoint> rowStrength;
         rowStrength.reserve(rows.rows.size());
         for (const CapacityRow& row : rows.rows) {
-            const int index = truncateClamped(row.length, 0, DeepestTableIndex);
+            const int index = truncateClamped(row.length, 0, kDeepestTableIndex);
             rowStrength.push_back({row.length * 12.0f, walk.unitSide_psi[index]});
         }
         LoadSettlementCase c;

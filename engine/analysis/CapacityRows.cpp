@@ -5,6 +5,7 @@
 
 #include "engine/analysis/CaseSeries.h"
 #include "engine/methods/FloatToInt.h"
+#include "engine/methods/PhysicalConstants.h"
 #include "engine/methods/TipDepthAveraging.h"
 #include "engine/methods/TipResistanceCommon.h"
 
@@ -49,7 +50,7 @@ CapacityRowsResult computeCapacityRows(const DepthTables& tables, const CaseGeom
 {
     CapacityRowsResult result;
     const int first = std::max(range.first, 0);
-    const int last = std::min(range.last, DeepestTableIndex);
+    const int last = std::min(range.last, kDeepestTableIndex);
     const float baseSafetyFactor = settings.uplift ? 1.0f : settings.baseSafetyFactor;
     const float hb = geometry.bellHeight_ft;
     float previousVolume = 0.0f;
@@ -133,7 +134,7 @@ CapacityRow rowInReportUnits(const CapacityRow& row, bool si)
     out.qu = row.qu / kTonsPerKilonewton;
     out.qbd = row.qbd / kTonsPerKilonewton;
     out.qdn = row.qdn / kTonsPerKilonewton;
-    out.quPerVolume = row.quPerVolume / TonsPerYd3PerKnPerM3;
+    out.quPerVolume = row.quPerVolume / kTonsPerCubicYardPerKilonewtonPerCubicMetre;
     out.lrfdQs = row.lrfdQs / kTonsPerKilonewton;
     out.lrfdQb = row.lrfdQb / kTonsPerKilonewton;
     out.lrfdQu = row.lrfdQu / kTonsPerKilonewton;

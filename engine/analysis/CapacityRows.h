@@ -89,9 +89,6 @@ CapacityRowsResult computeCapacityRows(const DepthTables& tables, const CaseGeom
                                        CandidateRange range, float bottomLength_ft,
                                        std::span<LayerTipRecord> records);
 
-// Tons per cubic yard in kN per cubic metre.
-inline constexpr float TonsPerYd3PerKnPerM3 = 0.08594586f;
-
 // A row as the report and plot file show it: unchanged in English runs, converted in SI runs.
 CapacityRow rowInReportUnits(const CapacityRow& row, bool si);
 

@@ -6,17 +6,17 @@ namespace korva {
 
 // Per-depth tables of one case, indexed by the integer shaft length L (ft) whose tip they
 // describe: L = round(z + BS + HB) for the slice that ends at depth z.
-inline constexpr int DepthTableSize = 504; // lengths 0 ... 503 ft
-inline constexpr int DeepestTableIndex = DepthTableSize - 1;
+inline constexpr int kDepthTableSize = 504; // lengths 0 ... 503 ft
+inline constexpr int kDeepestTableIndex = kDepthTableSize - 1;
 
 struct DepthTables
 {
-    std::array<float, DepthTableSize> sideResistance_tons{};     // QS(L), running total
-    std::array<float, DepthTableSize> lrfdSideResistance_tons{}; // factored running total
-    std::array<float, DepthTableSize> sliceTip_tons{};           // tip of a base at the slice
-    std::array<bool, DepthTableSize> strongRockSlice{};          // tip came from strong rock
-    std::array<float, DepthTableSize> volume_yd3{};              // V(L), concrete down to L
-    std::array<bool, DepthTableSize> written{};                  // the walk stored this index
+    std::array<float, kDepthTableSize> sideResistance_tons{};     // QS(L), running total
+    std::array<float, kDepthTableSize> lrfdSideResistance_tons{}; // factored running total
+    std::array<float, kDepthTableSize> sliceTip_tons{};           // tip of a base at the slice
+    std::array<bool, kDepthTableSize> strongRockSlice{};          // tip came from strong rock
+    std::array<float, kDepthTableSize> volume_yd3{};              // V(L), concrete down to L
+    std::array<bool, kDepthTableSize> written{};                  // the walk stored this index
 };
 
 } // namespace korva

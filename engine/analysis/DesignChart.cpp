@@ -10,7 +10,7 @@ namespace korva {
 
 namespace {
 
-constexpr int DiametersPerGroup = 7;
+constexpr int kDiametersPerGroup = 7;
 
 } // namespace
 
@@ -104,8 +104,8 @@ void writeDesignChartTable(std::ostream& report, const DesignChartValues& chart,
                << (si ? formatF(chart.settlement(k), 9, 4) + " M"
                       : formatF(chart.settlement(k), 9, 3) + " IN")
                << '\n';
-        for (int first = 0; first < chart.diameterCount(); first += DiametersPerGroup) {
-            const int last = std::min(first + DiametersPerGroup, chart.diameterCount());
+        for (int first = 0; first < chart.diameterCount(); first += kDiametersPerGroup) {
+            const int last = std::min(first + kDiametersPerGroup, chart.diameterCount());
             report << '\n'
                    << blanks(3) << "LENGTH" << blanks(10) << (si ? "DIAMETER, M" : "DIAMETER, FT")
                    << '\n';

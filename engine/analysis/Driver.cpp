@@ -32,7 +32,7 @@ LoadSettlementOutcome finishCase(RunContext& run, LoadSettlementRunState& state,
         CaseSummary& summary = run.summary.cases.back();
         summary.curveCount = state.caseCurveCount;
         for (int k = 0; k < state.caseCurveCount; ++k)
-            for (int p = 0; p < CurvePointCount; ++p) {
+            for (int p = 0; p < kCurvePointCount; ++p) {
                 const methods::SettlementPoint& point = state.table.curves[k][p];
                 summary.curves[k][p] = {point.topLoad, point.topMovement, point.tipLoad,
                                         point.tipMovement};
@@ -75,7 +75,7 @@ void runDriver(RunContext& run)
 
     // The cases: walk, capacity rows, report rows and rock messages, then finishCase.
     AnalysisOutputs outputs{run.report, run.runNotes,
-                            run.names.resolve(run.names.workFile(RockMessageWorkFileName))};
+                            run.names.resolve(run.names.workFile(kRockMessageWorkFileName))};
     LoadSettlementRunState state;
     const LoadSettlementStep caseEnd = [&run, &state](LoadSettlementCase& c) {
         return finishCase(run, state, c);
@@ -83,7 +83,7 @@ void runDriver(RunContext& run)
     // The detail file holds the segment march of the latest soil-tip solution, also when a
     // case ends the run (status 7, 8 or a curve failure, its message already in the report).
     const std::filesystem::path detailFile =
-        run.names.resolve(run.names.workFile(TzDataWorkFileName));
+        run.names.resolve(run.names.workFile(kTzDataWorkFileName));
     try {
         runCapacityAnalysis(run.deck, estimates, outputs, run.summary, caseEnd);
     } catch (const RunFailure&) {

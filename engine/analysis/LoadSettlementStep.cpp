@@ -26,8 +26,8 @@ namespace {
 using methods::CurveBuildCode;
 using methods::CurveSelector;
 
-constexpr std::array<CurveSelector, 3> Selectors = {CurveSelector::Trend, CurveSelector::UpperBound,
-                                                    CurveSelector::LowerBound};
+constexpr std::array<CurveSelector, 3> kSelectors = {
+    CurveSelector::Trend, CurveSelector::UpperBound, CurveSelector::LowerBound};
 
 void writeLines(std::ostream& out, const std::vector<std::string>& lines)
 {
@@ -48,7 +48,7 @@ float moduliToTsf(const InputDeck& deck)
 std::vector<methods::TzLayer> tzLayers(const InputDeck& deck)
 {
     std::vector<methods::TzLayer> layers;
-    const int count = std::clamp(deck.NL, 0, MaxLayers);
+    const int count = std::clamp(deck.NL, 0, kMaxLayers);
     for (int i = 0; i < count; ++i) {
         const SoilLayer& layer = deck.layers[static_cast<std::size_t>(i)];
         layers.push_back({layer.topDepth * 12.0f, layer.bottomDepth * 12.0f,
@@ -103,7 +103,7 @@ void additionalTzCurves(LoadSettlementCase& c, LoadSettlementOutputs& out,
                << blanks(5) << std::string(20, '-') << "\n\n\n"
                << blanks(5) << "NOTE: TZ AND QW CURVES DATA ARE AVAILABLE ONLY "
                << "FOR SAND AND CLAY LAYERS.\n\n\n";
-    for (CurveSelector selector : Selectors) {
+    for (CurveSelector selector : kSelectors) {
         std::vector<methods::TzCurve> curves;
         int number = 0;
         for (float depth : deck.tzDepths) {
@@ -188,7 +188,7 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
         out.tzReport << "\n\n" << blanks(5) << "TZ CURVE DATA\n";
     }
 
-    for (CurveSelector selector : Selectors) {
+    for (CurveSelector selector : kSelectors) {
         const int s = static_cast<int>(selector);
         methods::LoadSettlementCurve curve = methods::solveLoadSettlement(selector, shaft);
         if (curve.code == CurveBuildCode::TzDepthBeyondProfile ||
@@ -207,7 +207,7 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
                          << blanks(5) << texts::selectorHeading(selector) << '\n';
         const std::vector<methods::SettlementPoint> points = methods::reportPoints(curve, units);
         stored = SettlementCurve{};
-        std::copy_n(points.begin(), std::min<std::size_t>(points.size(), CurvePointCount),
+        std::copy_n(points.begin(), std::min<std::size_t>(points.size(), kCurvePointCount),
                     stored.begin());
         if (s == 1)
             state.caseHasCurve = true;
@@ -247,7 +247,7 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
                            loadDistributionLines(loadDistribution(curve, units)));
             if (deck.IChart >= 1) {
                 std::vector<float> settlements_in;
-                const int count = std::clamp(deck.NPOINTPD, 0, MaxChartSettlements);
+                const int count = std::clamp(deck.NPOINTPD, 0, kMaxChartSettlements);
                 for (int k = 0; k < count; ++k) {
                     const float value = deck.PDSETT[static_cast<std::size_t>(k)];
                     settlements_in.push_back(deck.isSI() ? value * kInchesPerMetre : value);
@@ -395,7 +395,7 @@ void weakRockTip(LoadSettlementCase& c, LoadSettlementRunState& state, LoadSettl
     methods::WeakRockSocketCase socket;
     socket.referenceLength_ft = c.referenceLength_ft;
     socket.socketTop_ft = c.socketTop_ft;
-    for (int i = 0; i < std::clamp(deck.NL, 0, MaxLayers); ++i) {
+    for (int i = 0; i < std::clamp(deck.NL, 0, kMaxLayers); ++i) {
         const SoilLayer& candidate = deck.layers[static_cast<std::size_t>(i)];
         const MaterialKind kind = candidate.kindCode();
         if ((kind == MaterialKind::WeakRock || kind == MaterialKind::StrongRockSideAndBase) &&
@@ -442,7 +442,7 @@ LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlemen
     state.caseCurveCount = 0;
     if (deck.IChart >= 1) {
         if (!state.chartStarted) {
-            const int count = std::clamp(deck.NPOINTPD, 0, MaxChartSettlements);
+            const int count = std::clamp(deck.NPOINTPD, 0, kMaxChartSettlements);
             state.chart.setSettlements(
                 std::span<const float>(deck.PDSETT.data(), static_cast<std::size_t>(count)));
             state.chartStarted = true;
@@ -452,7 +452,7 @@ LoadSettlementOutcome runLoadSettlementStep(LoadSettlementCase& c, LoadSettlemen
     }
 
     const bool computable =
-        !c.rows.empty() && c.tipLayer >= 0 && c.tipLayer < deck.NL && c.tipLayer < MaxLayers;
+        !c.rows.empty() && c.tipLayer >= 0 && c.tipLayer < deck.NL && c.tipLayer < kMaxLayers;
     const MaterialKind tipKind = computable
                                      ? deck.layers[static_cast<std::size_t>(c.tipLayer)].kindCode()
                                      : MaterialKind::None;

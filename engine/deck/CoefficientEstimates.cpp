@@ -49,7 +49,7 @@ TopBottom enteredCoefficient(const SoilLayer& layer)
 
 LayerEstimates estimateLayerCoefficients(const InputDeck& deck)
 {
-    const int count = std::clamp(deck.NL, 0, MaxLayers);
+    const int count = std::clamp(deck.NL, 0, kMaxLayers);
     std::vector<methods::UnitWeightLayer> weights;
     for (int i = 0; i < count; ++i) {
         const SoilLayer& layer = deck.layers[i];

@@ -18,7 +18,7 @@ using V = DeckValue;
 // (depths: 503 ft is the deepest per-depth table row; 153.3 m = 503 ft as the engine converts).
 //
 // value | field | description | unit | English min, max | SI min, max
-constexpr std::array<DeckValueRange, 49> Table{{
+constexpr std::array<DeckValueRange, 49> kRangeTable{{
     {V::METHOD, "METHOD", "computation method", U::None, 1, 2, 1, 2},
     {V::KCYCL, "KCYCL", "type of loading", U::None, 1, 2, 1, 2},
     {V::RCYCL, "RCYCL", "reduction factor for uplift", U::None, 0, 1, 0, 1},
@@ -86,10 +86,10 @@ constexpr std::array<DeckValueRange, 49> Table{{
 
 constexpr bool tableInEnumOrder()
 {
-    for (std::size_t i = 0; i < Table.size(); ++i)
-        if (static_cast<std::size_t>(Table[i].value) != i)
+    for (std::size_t i = 0; i < kRangeTable.size(); ++i)
+        if (static_cast<std::size_t>(kRangeTable[i].value) != i)
             return false;
-    return Table.size() == static_cast<std::size_t>(V::YoungsModulus) + 1;
+    return kRangeTable.size() == static_cast<std::size_t>(V::YoungsModulus) + 1;
 }
 static_assert(tableInEnumOrder(), "one range per DeckValue, in the order of the enumeration");
 
@@ -129,12 +129,12 @@ void checkRange(const DeckRecord& record, std::size_t index, double value, DeckV
 
 std::span<const DeckValueRange> deckRangeTable()
 {
-    return Table;
+    return kRangeTable;
 }
 
 const DeckValueRange& deckRange(DeckValue value)
 {
-    return Table[static_cast<std::size_t>(value)];
+    return kRangeTable[static_cast<std::size_t>(value)];
 }
 
 const char* deckUnitText(DeckUnit unit, bool si)

@@ -15,7 +15,7 @@ float InputDeck::profileBottom() const
 {
     if (NL <= 0)
         return 0.0f;
-    return layers[static_cast<std::size_t>(std::min(NL, MaxLayers) - 1)].bottomDepth;
+    return layers[static_cast<std::size_t>(std::min(NL, kMaxLayers) - 1)].bottomDepth;
 }
 
 } // namespace korva

@@ -10,10 +10,10 @@
 
 namespace korva {
 
-inline constexpr int MaxLayers = 49;           // layer storage of the engine
-inline constexpr int MaxChartSettlements = 10; // design-chart settlements (PDSETT)
-inline constexpr int TitleWidth = 72;          // characters of the title kept by the engine
-inline constexpr float NoLimit = 1.0e10f;      // TRANLM or end bearing without a limit
+inline constexpr int kMaxLayers = 49;           // layer storage of the engine
+inline constexpr int kMaxChartSettlements = 10; // design-chart settlements (PDSETT)
+inline constexpr int kTitleWidth = 72;          // characters of the title kept by the engine
+inline constexpr float kNoLimit = 1.0e10f;      // TRANLM or end bearing without a limit
 
 // Material kind of a layer: the one enumeration of the codes 1-9 (None for any other code).
 using methods::MaterialKind;
@@ -45,8 +45,8 @@ struct SoilLayer
     TopBottom PHI;                    // friction angle, deg (kind 1)
     TopBottom interfaceAngle;         // soil-shaft interface angle, deg (kind 1)
     TopBottom BLOWS;                  // SPT blow count N (kinds 1, 2, 3, 5, 8, 9)
-    TopBottom TRANLM;                 // maximum side friction, lb/ft^2 (NoLimit when none)
-    TopBottom maxEndBearing;          // maximum end bearing, lb/ft^2 (NoLimit when none)
+    TopBottom TRANLM;                 // maximum side friction, lb/ft^2 (kNoLimit when none)
+    TopBottom maxEndBearing;          // maximum end bearing, lb/ft^2 (kNoLimit when none)
     TopBottom NC;                     // bearing capacity factor (kinds 2, 3)
     TopBottom CU;                     // undrained shear strength, lb/ft^2 (kinds 2, 3)
     TopBottom QUR;                    // rock compressive strength, lb/ft^2 (kinds 4, 6, 7)
@@ -80,9 +80,9 @@ struct SoilLayer
 
 struct InputDeck
 {
-    std::string title = std::string(TitleWidth, ' '); // 72 characters, blank-padded
-    int unitSystem = 1;                               // 2 SI; 1 for any other value read
-    std::string unitText = "EN";                      // "SI" or "EN"
+    std::string title = std::string(kTitleWidth, ' '); // 72 characters, blank-padded
+    int unitSystem = 1;                                // 2 SI; 1 for any other value read
+    std::string unitText = "EN";                       // "SI" or "EN"
     bool isSI() const { return unitText == "SI"; }
 
     // Control record.
@@ -120,12 +120,12 @@ struct InputDeck
     float PDINCR = 0.0f;
     float DIAMINCR = 0.0f;
     int NPOINTPD = 0;
-    std::array<float, MaxChartSettlements> PDSETT{}; // in or m, as read
+    std::array<float, kMaxChartSettlements> PDSETT{}; // in or m, as read
 
     // Additional t-z curve depths (ft).
     std::vector<float> tzDepths;
 
-    std::array<SoilLayer, MaxLayers> layers{};
+    std::array<SoilLayer, kMaxLayers> layers{};
 
     // Bottom depth of the deepest layer (0 without layers), ft.
     float profileBottom() const;

@@ -15,7 +15,7 @@ namespace korva {
 namespace {
 
 // Magnitudes below this in TRANLM or maximum end bearing mean "no limit".
-constexpr float NoLimitThreshold = 1.0e-10f;
+constexpr float kNoLimitThreshold = 1.0e-10f;
 
 void readControlRecord(DeckRecordReader& reader, InputDeck& deck)
 {
@@ -56,12 +56,12 @@ void readSiteRecord(DeckRecordReader& reader, InputDeck& deck)
     deck.designValue = readRanged(r, 2, deck.METHOD == 1 ? DeckValue::LPD : DeckValue::PD, si);
     deck.FST = readRanged(r, 3, DeckValue::FST, si);
     deck.FSB = readRanged(r, 4, DeckValue::FSB, si);
-    if (deck.NL > MaxLayers || deck.NL < 0)
+    if (deck.NL > kMaxLayers || deck.NL < 0)
         throw RunFailure(
             StatusDeckCountOutOfRange,
             "Project data file \"" + reader.fileLabel() + "\", line " +
                 std::to_string(reader.lineNumber()) + ", site record: " + std::to_string(deck.NL) +
-                " layers; the engine takes 0 to " + std::to_string(MaxLayers) + " layers");
+                " layers; the engine takes 0 to " + std::to_string(kMaxLayers) + " layers");
 }
 
 // The shortest shaft of a length series has at least six diameters of side resistance below
@@ -91,13 +91,13 @@ void readDesignChartRecords(DeckRecordReader& reader, InputDeck& deck)
     deck.PDINCR = readRanged(r, 1, DeckValue::PDINCR, si);
     deck.DIAMINCR = readRanged(r, 2, DeckValue::DIAMINCR, si);
     deck.NPOINTPD = r.integer(3);
-    if (deck.NPOINTPD > MaxChartSettlements)
+    if (deck.NPOINTPD > kMaxChartSettlements)
         throw RunFailure(StatusDeckCountOutOfRange,
                          "Project data file \"" + reader.fileLabel() + "\", line " +
                              std::to_string(reader.lineNumber()) +
                              ", design-chart record: " + std::to_string(deck.NPOINTPD) +
                              " settlements; the engine takes at most " +
-                             std::to_string(MaxChartSettlements));
+                             std::to_string(kMaxChartSettlements));
     DeckRecord settlements = reader.readRecord(deck.NPOINTPD, "settlement record");
     for (int i = 0; i < deck.NPOINTPD; ++i)
         deck.PDSETT[static_cast<std::size_t>(i)] =
@@ -151,12 +151,12 @@ constexpr PropertyWord word(TopBottom SoilLayer::*quantity, DeckValue range)
     return {WordUse::Quantity, quantity, range};
 }
 
-constexpr PropertyWord SideFactorWord{WordUse::SideFactor, nullptr, DeckValue::PhiSide};
-constexpr PropertyWord BaseFactorWord{WordUse::BaseFactor, nullptr, DeckValue::PhiBase};
+constexpr PropertyWord kSideFactorWord{WordUse::SideFactor, nullptr, DeckValue::PhiSide};
+constexpr PropertyWord kBaseFactorWord{WordUse::BaseFactor, nullptr, DeckValue::PhiBase};
 
 // Word order of the property records by kind, as the desktop program writes them.
 // kind 1: "0.0", unit weight, friction angle, interface angle, blow counts, qs, qb, phi
-constexpr std::array<PropertyWord, 9> SandWords{{
+constexpr std::array<PropertyWord, 9> kSandWords{{
     placeholder(),
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     word(&SoilLayer::PHI, DeckValue::FrictionAngle),
@@ -164,11 +164,11 @@ constexpr std::array<PropertyWord, 9> SandWords{{
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
     word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
     word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    SideFactorWord,
-    BaseFactorWord,
+    kSideFactorWord,
+    kBaseFactorWord,
 }};
 // kinds 2, 3: Nc, unit weight, "0.0", cohesion, blow counts, qs, qb, phi
-constexpr std::array<PropertyWord, 9> ClayWords{{
+constexpr std::array<PropertyWord, 9> kClayWords{{
     word(&SoilLayer::NC, DeckValue::Nc),
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     placeholder(),
@@ -176,12 +176,12 @@ constexpr std::array<PropertyWord, 9> ClayWords{{
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
     word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
     word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    SideFactorWord,
-    BaseFactorWord,
+    kSideFactorWord,
+    kBaseFactorWord,
 }};
 // kinds 4, 7: rock strength, concrete strength, spacing, thickness, socket diameter, qs,
 // elastic modulus, RQD, qb, phi
-constexpr std::array<PropertyWord, 11> StrongRockWords{{
+constexpr std::array<PropertyWord, 11> kStrongRockWords{{
     word(&SoilLayer::QUR, DeckValue::CompressiveStrength),
     word(&SoilLayer::QUCON, DeckValue::ConcreteStrength),
     word(&SoilLayer::CS, DeckValue::DiscontinuitySpacing),
@@ -191,12 +191,12 @@ constexpr std::array<PropertyWord, 11> StrongRockWords{{
     word(&SoilLayer::EL, DeckValue::ElasticModulus),
     word(&SoilLayer::RQD, DeckValue::RQD),
     word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    SideFactorWord,
-    BaseFactorWord,
+    kSideFactorWord,
+    kBaseFactorWord,
 }};
 // kind 6: rock strength, interface condition, slump, interface friction angle, socket
 // diameter, qs, modulus of the rock core, RQD, qb, phi
-constexpr std::array<PropertyWord, 11> WeakRockWords{{
+constexpr std::array<PropertyWord, 11> kWeakRockWords{{
     word(&SoilLayer::QUR, DeckValue::CompressiveStrength),
     word(&SoilLayer::interfaceCondition, DeckValue::InterfaceCondition),
     word(&SoilLayer::slump, DeckValue::ConcreteSlump),
@@ -206,12 +206,12 @@ constexpr std::array<PropertyWord, 11> WeakRockWords{{
     word(&SoilLayer::EL, DeckValue::ElasticModulus),
     word(&SoilLayer::RQD, DeckValue::RQD),
     word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    SideFactorWord,
-    BaseFactorWord,
+    kSideFactorWord,
+    kBaseFactorWord,
 }};
 // kind 5: unit weight, blow counts, Poisson's ratio, Young's modulus, socket diameter, qs, qb,
 // phi
-constexpr std::array<PropertyWord, 9> DecomposedRockWords{{
+constexpr std::array<PropertyWord, 9> kDecomposedRockWords{{
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
     word(&SoilLayer::poissonRatio, DeckValue::PoissonsRatio),
@@ -219,18 +219,18 @@ constexpr std::array<PropertyWord, 9> DecomposedRockWords{{
     word(&SoilLayer::BDS, DeckValue::SocketDiameter),
     word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
     word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    SideFactorWord,
-    BaseFactorWord,
+    kSideFactorWord,
+    kBaseFactorWord,
 }};
 // kinds 8, 9: unit weight, blow counts, beta, qs, qb, phi
-constexpr std::array<PropertyWord, 7> GravelWords{{
+constexpr std::array<PropertyWord, 7> kGravelWords{{
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
     word(&SoilLayer::beta, DeckValue::Beta),
     word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
     word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    SideFactorWord,
-    BaseFactorWord,
+    kSideFactorWord,
+    kBaseFactorWord,
 }};
 
 // The words of the property records of a kind; none for a kind outside 1..9 (head record only).
@@ -238,20 +238,20 @@ std::span<const PropertyWord> propertyWords(MaterialKind kind)
 {
     switch (kind) {
     case MaterialKind::Sand:
-        return SandWords;
+        return kSandWords;
     case MaterialKind::Clay:
     case MaterialKind::ClayShale:
-        return ClayWords;
+        return kClayWords;
     case MaterialKind::StrongRockSideOrBase:
     case MaterialKind::StrongRockSideAndBase:
-        return StrongRockWords;
+        return kStrongRockWords;
     case MaterialKind::WeakRock:
-        return WeakRockWords;
+        return kWeakRockWords;
     case MaterialKind::DecomposedRock:
-        return DecomposedRockWords;
+        return kDecomposedRockWords;
     case MaterialKind::GravellySand:
     case MaterialKind::Gravel:
-        return GravelWords;
+        return kGravelWords;
     case MaterialKind::None:
         break;
     }
@@ -322,10 +322,10 @@ void deriveLayerValues(SoilLayer& layer)
         layer.clayNc = layer.NC;
     }
     for (TopBottom* limit : {&layer.TRANLM, &layer.maxEndBearing}) {
-        if (std::fabs(limit->top) < NoLimitThreshold)
-            limit->top = NoLimit;
-        if (std::fabs(limit->bottom) < NoLimitThreshold)
-            limit->bottom = NoLimit;
+        if (std::fabs(limit->top) < kNoLimitThreshold)
+            limit->top = kNoLimit;
+        if (std::fabs(limit->bottom) < kNoLimitThreshold)
+            limit->bottom = kNoLimit;
     }
 }
 
@@ -402,7 +402,7 @@ void convertToWorkingUnits(InputDeck& deck)
 
 void readInputDeck(DeckRecordReader& reader, const DeckEchoTargets& echo, InputDeck& deck)
 {
-    deck.title = reader.readTextLine(TitleWidth, "title");
+    deck.title = reader.readTextLine(kTitleWidth, "title");
     writeTitleEcho(echo.report, deck.title);
     writeTitleEcho(echo.tzReport, deck.title);
 

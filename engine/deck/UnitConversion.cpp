@@ -6,28 +6,29 @@
 namespace korva {
 namespace {
 
-constexpr double FeetPerMetreExact = 1.0 / kMetresPerFootExact;
-constexpr double PoundsPerKilonewton = 1000.0 / kNewtonsPerPoundForce;
+constexpr double kFeetPerMetreExact = 1.0 / kMetresPerFootExact;
+constexpr double kPoundsPerKilonewtonExact = 1000.0 / kNewtonsPerPoundForce;
 
 // Lengths: a ten-thousandth of a foot, far finer than any dimension of a shaft or a profile
 // and far coarser than the single-precision error of a metre value up to the deepest
 // tabulated length (503 ft).
-constexpr int LengthDecimals = 4;
+constexpr int kLengthDecimals = 4;
 // Unit weights, stresses and forces span many decades (a rock strength of 10^6 lb/ft^2, an
 // undrained strength of 10^2): their grid is relative.
-constexpr int SignificantDigits = 6;
+constexpr int kSignificantDigits = 6;
 
 double exactFactor(SiInput quantity)
 {
     switch (quantity) {
     case SiInput::Length:
-        return FeetPerMetreExact;
+        return kFeetPerMetreExact;
     case SiInput::UnitWeight:
-        return PoundsPerKilonewton / (FeetPerMetreExact * FeetPerMetreExact * FeetPerMetreExact);
+        return kPoundsPerKilonewtonExact /
+               (kFeetPerMetreExact * kFeetPerMetreExact * kFeetPerMetreExact);
     case SiInput::Stress:
-        return PoundsPerKilonewton / (FeetPerMetreExact * FeetPerMetreExact);
+        return kPoundsPerKilonewtonExact / (kFeetPerMetreExact * kFeetPerMetreExact);
     case SiInput::Force:
-        return PoundsPerKilonewton / kPoundsPerTon;
+        return kPoundsPerKilonewtonExact / kPoundsPerTon;
     }
     return 1.0;
 }
@@ -49,7 +50,7 @@ double snappedToSignificantDigits(double value)
     if (value == 0.0)
         return value;
     const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    return snappedToDecimals(value, SignificantDigits - 1 - exponent);
+    return snappedToDecimals(value, kSignificantDigits - 1 - exponent);
 }
 
 } // namespace
@@ -58,7 +59,7 @@ float workingValueOfSiInput(float value, SiInput quantity)
 {
     const double converted = static_cast<double>(value) * exactFactor(quantity);
     const double snapped = quantity == SiInput::Length
-                               ? snappedToDecimals(converted, LengthDecimals)
+                               ? snappedToDecimals(converted, kLengthDecimals)
                                : snappedToSignificantDigits(converted);
     if (!(std::fabs(snapped) <= static_cast<double>(std::numeric_limits<float>::max())))
         return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(value));

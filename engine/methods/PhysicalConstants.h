@@ -15,6 +15,8 @@ inline constexpr double kNewtonsPerPoundForce = 4.4482216152605;
 
 // --- Lengths ---------------------------------------------------------------------------------
 inline constexpr float kInchesPerFoot = 12.0f;
+// The gravelly-sand beta correlation is written for the depth in metres.
+inline constexpr float kMetresPerFoot = 0.3048f;
 inline constexpr float kMetresPerInch = 0.0254f; // exact by definition of the inch
 // Rounded output factors: 1 m = 3.2808399 ft = 39.370079 in; the reports round both to the
 // figures below.
@@ -53,6 +55,11 @@ inline constexpr float kKilopascalsPerPsi = 6.895f;
 inline constexpr float kKilopascalsPerPsiModulus = 6.894f;
 // Cubic metres to cubic yards (rounded output factor).
 inline constexpr float kCubicYardsPerCubicMetre = 1.3078f;
+// Reinforcement areas of SI reports: 1 m^2 = 1550.0031 in^2.
+inline constexpr float kSquareInchesPerSquareMetre = 1550.0031f;
+// QU per volume of concrete in SI reports: 1 ton/yd^3 is 1 / 0.08594586 kN/m^3 (the factor
+// the SI tables have always divided by).
+inline constexpr float kTonsPerCubicYardPerKilonewtonPerCubicMetre = 0.08594586f;
 
 // Unit weight of water, lb/ft^3: the buoyancy below the water table.
 inline constexpr float kUnitWeightOfWater_pcf = 62.4f;

@@ -6,6 +6,7 @@
 #include "engine/methods/AngleUnits.h"
 #include "engine/methods/EffectiveStress.h"
 #include "engine/methods/FrictionAngleFromBlowCount.h"
+#include "engine/methods/PhysicalConstants.h"
 
 namespace korva::methods {
 namespace {
@@ -47,7 +48,7 @@ float estimatedSandBeta(float depth_ft, float blowCount)
 
 float estimatedGravellySandBeta(float depth_ft)
 {
-    const float beta = 2.0f - 0.15f * std::pow(0.3048f * std::max(depth_ft, 0.0f), 0.75f);
+    const float beta = 2.0f - 0.15f * std::pow(kMetresPerFoot * std::max(depth_ft, 0.0f), 0.75f);
     return std::clamp(beta, kMinimumEstimatedCoefficient, 1.8f);
 }
 

@@ -6,7 +6,7 @@
 namespace korva {
 namespace {
 
-const std::string Indent5 = blanks(5);
+const std::string kIndent5 = blanks(5);
 
 std::string dashes(int n)
 {
@@ -37,7 +37,7 @@ void writeLengthSettings(std::ostream& out, const InputDeck& deck)
 
 void writeTitleEcho(std::ostream& out, const std::string& title)
 {
-    out << Indent5 << padRight(title, TitleWidth) << '\n';
+    out << kIndent5 << padRight(title, kTitleWidth) << '\n';
 }
 
 void writeSiteEcho(std::ostream& out, const InputDeck& deck)
@@ -45,43 +45,43 @@ void writeSiteEcho(std::ostream& out, const InputDeck& deck)
     const bool si = deck.isSI();
     if (deck.METHOD == 1) {
         out << "\n\n"
-            << Indent5 << "TOTAL LOAD =" << formatF(deck.designValue, 10, 1)
+            << kIndent5 << "TOTAL LOAD =" << formatF(deck.designValue, 10, 1)
             << (si ? " KN" : " TONS") << '\n'
-            << Indent5 << "------------\n\n\n";
+            << kIndent5 << "------------\n\n\n";
     } else if (deck.METHOD == 2) {
         out << "\n\n"
-            << Indent5 << "PROPOSED DEPTH =" << formatF(deck.designValue, 10, 1)
+            << kIndent5 << "PROPOSED DEPTH =" << formatF(deck.designValue, 10, 1)
             << (si ? " M" : " FT") << '\n'
-            << Indent5 << "----------------\n\n\n";
+            << kIndent5 << "----------------\n\n\n";
     }
     if (deck.KCYCL == 2) {
-        out << Indent5
+        out << kIndent5
             << "REDUCTION FACTOR APPLIED FOR UPLIFT FRICTION =" << formatF(deck.RCYCL, 6, 3) << '\n'
-            << Indent5 << dashes(46) << "\n\n\n";
+            << kIndent5 << dashes(46) << "\n\n\n";
     }
-    out << Indent5 << "NUMBER OF LAYERS =" << formatI(deck.NL, 5) << '\n'
-        << Indent5 << "------------------\n\n\n";
-    out << Indent5 << "WATER TABLE DEPTH =" << formatF(deck.WTD, 10, 1) << (si ? " M" : " FT.")
+    out << kIndent5 << "NUMBER OF LAYERS =" << formatI(deck.NL, 5) << '\n'
+        << kIndent5 << "------------------\n\n\n";
+    out << kIndent5 << "WATER TABLE DEPTH =" << formatF(deck.WTD, 10, 1) << (si ? " M" : " FT.")
         << '\n'
-        << Indent5 << "-------------------\n\n\n";
+        << kIndent5 << "-------------------\n\n\n";
 }
 
 void writeShaftBeyondProfileWarning(std::ostream& out)
 {
     out << '\n'
-        << Indent5 << "*********************WARNING**********************\n"
-        << Indent5 << "PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER\n"
-        << Indent5 << "THAN THE TIP OF DRILLED SHAFTS\n"
+        << kIndent5 << "*********************WARNING**********************\n"
+        << kIndent5 << "PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER\n"
+        << kIndent5 << "THAN THE TIP OF DRILLED SHAFTS\n"
         << '\n';
 }
 
 void writeUnknownKindWarning(std::ostream& out, int layerNumber, float kind)
 {
     out << '\n'
-        << Indent5 << "*********************WARNING**********************\n"
-        << Indent5 << "LAYER NO" << formatI(layerNumber, 3) << " HAS THE KIND CODE"
+        << kIndent5 << "*********************WARNING**********************\n"
+        << kIndent5 << "LAYER NO" << formatI(layerNumber, 3) << " HAS THE KIND CODE"
         << formatF(kind, 10, 2) << ", WHICH IS NONE OF 1 TO 9;\n"
-        << Indent5 << "NO PROPERTIES ARE READ FOR THIS LAYER.\n"
+        << kIndent5 << "NO PROPERTIES ARE READ FOR THIS LAYER.\n"
         << '\n';
 }
 
@@ -90,21 +90,21 @@ void writeFactorOfSafetyEcho(std::ostream& out, const InputDeck& deck)
     if (deck.NLRFD == 1)
         return;
     out << '\n'
-        << Indent5 << "FACTOR OF SAFETY APPLIED TO THE ULTIMATE SIDE FRICTION CAPACITY ="
+        << kIndent5 << "FACTOR OF SAFETY APPLIED TO THE ULTIMATE SIDE FRICTION CAPACITY ="
         << formatF(deck.FST, 5, 2) << '\n'
-        << Indent5 << dashes(55) << '\n'
-        << Indent5
+        << kIndent5 << dashes(55) << '\n'
+        << kIndent5
         << "FACTOR OF SAFETY APPLIED TO THE ULTIMATE BASE CAPACITY =" << formatF(deck.FSB, 5, 2)
         << '\n'
-        << Indent5 << dashes(54) << '\n';
+        << kIndent5 << dashes(54) << '\n';
 }
 
 void writeShaftEcho(std::ostream& out, const InputDeck& deck)
 {
     const char* lengthUnit = deck.isSI() ? "M" : "FT.";
     out << "\n\n"
-        << Indent5 << "INPUT DRILLED SHAFT INFORMATION\n"
-        << Indent5 << dashes(30) << "\n\n";
+        << kIndent5 << "INPUT DRILLED SHAFT INFORMATION\n"
+        << kIndent5 << dashes(30) << "\n\n";
     writeValueLine(out, "MINIMUM SHAFT DIAMETER    =", shownLength(deck, deck.DSTART), lengthUnit);
     writeValueLine(out, "MAXIMUM SHAFT DIAMETER    =", shownLength(deck, deck.DIALIM), lengthUnit);
     writeValueLine(out, "RATIO BASE/SHAFT DIAMETER =", deck.RATIO, lengthUnit);
@@ -121,8 +121,8 @@ void writeMultipleLengthEcho(std::ostream& out, const InputDeck& deck)
     if (deck.IPENT != 1)
         return;
     out << "\n\n"
-        << Indent5 << "VARY SHAFT LENGTH FOR INITIAL DIAMETER\n"
-        << Indent5 << dashes(38) << '\n';
+        << kIndent5 << "VARY SHAFT LENGTH FOR INITIAL DIAMETER\n"
+        << kIndent5 << dashes(38) << '\n';
     writeLengthSettings(out, deck);
     out << "\n\n";
 }
@@ -131,7 +131,7 @@ void writeDesignChartEcho(std::ostream& out, const InputDeck& deck)
 {
     if (deck.IChart != 1)
         return;
-    out << "\n\n" << Indent5 << "COMPUTATION OF LRFD CHARTS\n" << Indent5 << dashes(26) << '\n';
+    out << "\n\n" << kIndent5 << "COMPUTATION OF LRFD CHARTS\n" << kIndent5 << dashes(26) << '\n';
     writeLengthSettings(out, deck);
     writeValueLine(out, "DIAMETER INCREMENT        =", shownLength(deck, deck.DIAMINCR),
                    deck.isSI() ? "M" : "FT.");
@@ -140,7 +140,7 @@ void writeDesignChartEcho(std::ostream& out, const InputDeck& deck)
         << blanks(6)
         << (deck.isSI() ? "   POINT    SETTLEMENT VALUES, M" : "   POINT    SETTLEMENT VALUES, IN")
         << '\n';
-    for (int i = 0; i < deck.NPOINTPD && i < MaxChartSettlements; ++i) {
+    for (int i = 0; i < deck.NPOINTPD && i < kMaxChartSettlements; ++i) {
         out << blanks(7) << formatI(i + 1, 5) << blanks(5)
             << formatF(deck.PDSETT[static_cast<std::size_t>(i)], 9, 4) << '\n';
     }
@@ -148,15 +148,15 @@ void writeDesignChartEcho(std::ostream& out, const InputDeck& deck)
 
 void writeResultsHeading(std::ostream& out)
 {
-    out << "\n\n\n\n" << Indent5 << "COMPUTATION RESULTS\n" << Indent5 << dashes(19) << '\n';
+    out << "\n\n\n\n" << kIndent5 << "COMPUTATION RESULTS\n" << kIndent5 << dashes(19) << '\n';
 }
 
 void writeRunFailure(std::ostream& out, const std::string& message)
 {
     out << '\n'
-        << Indent5 << "**********************ERROR***********************\n"
-        << Indent5 << message << '\n'
-        << Indent5 << "THE ANALYSIS CANNOT PROCEED.\n"
+        << kIndent5 << "**********************ERROR***********************\n"
+        << kIndent5 << message << '\n'
+        << kIndent5 << "THE ANALYSIS CANNOT PROCEED.\n"
         << '\n';
 }
 

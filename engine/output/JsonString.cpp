@@ -7,7 +7,7 @@ namespace korva {
 namespace {
 
 // Windows-1252 characters of the bytes 0x80 to 0x9F; the five unassigned bytes become U+FFFD.
-constexpr std::array<char32_t, 32> Windows1252High = {
+constexpr std::array<char32_t, 32> kWindows1252High = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
@@ -71,7 +71,7 @@ std::string jsonString(std::string_view text)
                 json.append(text.substr(i, n));
                 i += n;
             } else {
-                appendUtf8(json, c < 0xA0 ? Windows1252High[c - 0x80] : char32_t{c});
+                appendUtf8(json, c < 0xA0 ? kWindows1252High[c - 0x80] : char32_t{c});
                 ++i;
             }
             continue;

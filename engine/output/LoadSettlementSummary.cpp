@@ -32,7 +32,7 @@ std::string curveJson(const std::array<CurvePoint, 15>& curve)
 
 std::string loadSettlementJsonMembers(const AnalysisSummary& summary)
 {
-    static constexpr const char* Names[3] = {"trend", "upperBound", "lowerBound"};
+    static constexpr const char* kCurveNames[3] = {"trend", "upperBound", "lowerBound"};
     std::string json;
     if (summary.cases.empty())
         return json;
@@ -43,7 +43,7 @@ std::string loadSettlementJsonMembers(const AnalysisSummary& summary)
         first = false;
         json += "{\"case\": " + std::to_string(c.caseNumber);
         for (int k = 0; k < c.curveCount && k < 3; ++k)
-            json += ", \"" + std::string(Names[k]) +
+            json += ", \"" + std::string(kCurveNames[k]) +
                     "\": " + curveJson(c.curves[static_cast<std::size_t>(k)]);
         json += "}";
     }

@@ -12,7 +12,7 @@ namespace korva {
 
 namespace {
 
-constexpr int MaxPlotLengths = 100; // a multiple-length run analyses at most 100 lengths
+constexpr int kMaxPlotLengths = 100; // a multiple-length run analyses at most 100 lengths
 
 // One blank and an E10.3 number.
 std::string eField(float value)
@@ -36,12 +36,12 @@ int plotCaseCount(const InputDeck& deck, float caseLength_ft, int lengthNumber)
     if (deck.IChart >= 1) {
         const int n =
             deck.DIAMINCR > 0.0f ? seriesCount((dialim - deck.DSTART) / deck.DIAMINCR) : 1;
-        return std::min(n, MaxChartDiameters);
+        return std::min(n, kMaxChartDiameters);
     }
     if (deck.IPENT >= 1) {
         const int n =
             deck.PDINCR > 0.0f ? seriesCount((caseLength_ft - deck.PDMIN) / deck.PDINCR) : 1;
-        return std::max(1, std::min(n, MaxPlotLengths - lengthNumber + 1));
+        return std::max(1, std::min(n, kMaxPlotLengths - lengthNumber + 1));
     }
     return seriesCount((dialim - deck.DSTART) * 2.0f);
 }
@@ -85,7 +85,7 @@ void writeCaseBlock(std::ostream& plot, const CaseBlock& block, const CaseBlockS
     }
     const int curvesWritten = block.curveCode == 3 ? 3 : 1;
     for (int c = 0; c < curvesWritten; ++c) {
-        for (int p = 0; p < CurvePointCount; ++p) {
+        for (int p = 0; p < kCurvePointCount; ++p) {
             methods::SettlementPoint point{};
             if (block.curves != nullptr)
                 point = block.curves->curves[static_cast<std::size_t>(c)][p];

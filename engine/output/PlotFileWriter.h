@@ -11,8 +11,8 @@
 
 namespace korva {
 
-inline constexpr int CurvePointCount = 15;
-using SettlementCurve = std::array<methods::SettlementPoint, CurvePointCount>;
+inline constexpr int kCurvePointCount = 15;
+using SettlementCurve = std::array<methods::SettlementPoint, kCurvePointCount>;
 
 // The load-settlement curves of the run as the plot file takes them (report units): curve 1
 // trend, 2 upper bound, 3 lower bound. A soil-tip case fills all three; a socket case fills

@@ -10,7 +10,7 @@ namespace korva {
 
 namespace {
 
-const std::string Indent5 = blanks(5);
+const std::string kIndent5 = blanks(5);
 
 std::string dashes(int n)
 {
@@ -28,16 +28,14 @@ float shownLength(float feet, bool si)
     return si ? feet / kFeetPerMetre : feet;
 }
 
-constexpr float SquareInchesPerSquareMetre = 1550.0031f;
-
 } // namespace
 
 void writeCaseHeading(std::ostream& out, int caseNumber, int lengthNumber, int diameterNumber)
 {
     out << "\n\n\n"
-        << Indent5 << "- CASE ANALYZED      : " << formatI(caseNumber, 5) << '\n'
-        << Indent5 << "  VARIATION LENGTH   : " << formatI(lengthNumber, 5) << '\n'
-        << Indent5 << "  VARIATION DIAMETER : " << formatI(diameterNumber, 5) << '\n';
+        << kIndent5 << "- CASE ANALYZED      : " << formatI(caseNumber, 5) << '\n'
+        << kIndent5 << "  VARIATION LENGTH   : " << formatI(lengthNumber, 5) << '\n'
+        << kIndent5 << "  VARIATION DIAMETER : " << formatI(diameterNumber, 5) << '\n';
 }
 
 void writeShaftDiameterLines(std::ostream& out, const CaseGeometry& g, bool si)
@@ -52,15 +50,15 @@ void writeShaftInformation(std::ostream& out, const CaseGeometry& g, const Shaft
     const bool si = v.si;
     const char* unit = si ? "M" : "FT.";
     out << "\n\n\n"
-        << Indent5 << "DRILLED SHAFT INFORMATION\n\n"
-        << Indent5 << dashes(25) << "\n\n";
+        << kIndent5 << "DRILLED SHAFT INFORMATION\n\n"
+        << kIndent5 << dashes(25) << "\n\n";
     writeShaftDiameterLines(out, g, si);
     valueLine(out, "END OF STEM TO BASE       =", shownLength(g.bellHeight_ft, si), unit);
     valueLine(out, "ANGLE OF BELL             =", v.bellAngle_deg, "DEG.");
     valueLine(out, "IGNORED TOP PORTION       =", shownLength(v.topLength_ft, si), unit);
     valueLine(out, "IGNORED BOTTOM PORTION    =", shownLength(v.bottomLength_ft, si), unit);
     valueLine(out, "AREA OF ONE PERCENT STEEL =",
-              si ? g.steelArea_in2 / SquareInchesPerSquareMetre : g.steelArea_in2,
+              si ? g.steelArea_in2 / kSquareInchesPerSquareMetre : g.steelArea_in2,
               si ? "SQ. M" : "SQ.IN.");
     out << blanks(6) << "ELASTIC MODULUS, Ec       =" << formatE(v.concreteModulusAsRead, 10, 3)
         << ' ' << (si ? "KN/SQ M" : "LB/SQ IN") << '\n';
@@ -77,7 +75,7 @@ void writeShaftLengthLine(std::ostream& out, float length_ft, bool si)
 void writeResultsLegend(std::ostream& out, bool lrfd)
 {
     if (!lrfd) {
-        out << "\n\n\n" << Indent5 << "PREDICTED RESULTS\n" << Indent5 << dashes(17) << "\n\n";
+        out << "\n\n\n" << kIndent5 << "PREDICTED RESULTS\n" << kIndent5 << dashes(17) << "\n\n";
         for (const char* line :
              {"QS     = ULTIMATE SIDE RESISTANCE;", "QB     = ULTIMATE BASE RESISTANCE;",
               "WT     = WEIGHT OF DRILLED SHAFT (FOR UPLIFT CAPACITY ONLY);",
@@ -87,10 +85,10 @@ void writeResultsLegend(std::ostream& out, bool lrfd)
               "QDN    = TOTAL ALLOWABLE LOAD USING FACTORS OF SAFETY",
               "         APPLIED TO THE ULTIMATE SIDE RESISTANCE AND",
               "         THE ULTIMATE BASE RESISTANCE."})
-            out << Indent5 << line << '\n';
+            out << kIndent5 << line << '\n';
         return;
     }
-    out << "\n\n" << Indent5 << "PREDICTED RESULTS\n" << Indent5 << dashes(17) << "\n\n";
+    out << "\n\n" << kIndent5 << "PREDICTED RESULTS\n" << kIndent5 << dashes(17) << "\n\n";
     for (const char* line :
          {"QS      = ULTIMATE SIDE RESISTANCE;", "QB      = ULTIMATE BASE RESISTANCE;",
           "WT      = WEIGHT OF DRILLED SHAFT (UPLIFT CAPACITY ONLY);",
@@ -100,7 +98,7 @@ void writeResultsLegend(std::ostream& out, bool lrfd)
           "LRFD QB = TOTAL BASE BEARING USING LRFD RESISTANCE FACTOR",
           "          TO THE ULTIMATE BASE RESISTANCE",
           "LRFD QU = TOTAL CAPACITY WITH LRFD RESISTANCE FACTOR."})
-        out << Indent5 << line << '\n';
+        out << kIndent5 << line << '\n';
 }
 
 void writeResultsTableHeading(std::ostream& out, bool lrfd, bool uplift, bool si)
@@ -180,23 +178,23 @@ void writeCaseResultRows(std::ostream& report, std::span<const CapacityRow> rows
 
 void writeNeedAnotherSoilLayer(std::ostream& out)
 {
-    out << '\n' << NeedAnotherSoilLayerLine << '\n';
+    out << '\n' << kNeedAnotherSoilLayerLine << '\n';
 }
 
 void writeAdditionalTzHeading(std::ostream& out)
 {
     out << "\n\n\n"
-        << Indent5 << "ADDITIONAL TZ CURVES\n"
-        << Indent5 << dashes(20) << "\n\n\n"
-        << Indent5
+        << kIndent5 << "ADDITIONAL TZ CURVES\n"
+        << kIndent5 << dashes(20) << "\n\n\n"
+        << kIndent5
         << "NOTE: TZ AND QW CURVES DATA ARE AVAILABLE ONLY FOR SAND AND CLAY LAYERS.\n\n\n";
 }
 
 void writeLoadSettlementHeading(std::ostream& out)
 {
     out << "\n\n\n"
-        << Indent5 << "AXIAL LOAD VS SETTLEMENT CURVES\n"
-        << Indent5 << dashes(31) << '\n';
+        << kIndent5 << "AXIAL LOAD VS SETTLEMENT CURVES\n"
+        << kIndent5 << dashes(31) << '\n';
 }
 
 void writeCurveOnePoints(std::ostream& out, std::span<const CurvePoint> points, bool si)
@@ -235,7 +233,8 @@ void writeBestCase(std::ostream& out, const BestCase& b, bool si)
         << " CU.M\n"
         << "\n  ULTIMATE LOAD CAPACITY =" << formatF(b.qu_tons / kTonsPerKilonewton, 10, 2)
         << " KN  \n"
-        << "\n  QU/VOLUME OF CONCRETE  =" << formatF(b.quPerVolume / TonsPerYd3PerKnPerM3, 7, 2)
+        << "\n  QU/VOLUME OF CONCRETE  ="
+        << formatF(b.quPerVolume / kTonsPerCubicYardPerKilonewtonPerCubicMetre, 7, 2)
         << " KN /CU.M\n";
 }
 
@@ -248,9 +247,9 @@ void writeWeakRockNote(std::ostream& out)
 
 void writeAnalysisWarning(std::ostream& out, std::span<const std::string> lines)
 {
-    out << '\n' << Indent5 << "*********************WARNING**********************\n";
+    out << '\n' << kIndent5 << "*********************WARNING**********************\n";
     for (const std::string& line : lines)
-        out << Indent5 << line << '\n';
+        out << kIndent5 << line << '\n';
     out << '\n';
 }
 

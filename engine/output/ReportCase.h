@@ -68,7 +68,7 @@ void writeCaseResultRows(std::ostream& report, std::span<const CapacityRow> rows
                          const ListingSettings& listing, bool lrfd);
 
 // The closing lines of a design-load run whose load is never reached.
-inline constexpr const char* NeedAnotherSoilLayerLine =
+inline constexpr const char* kNeedAnotherSoilLayerLine =
     "   *********** NEED ANOTHER SOIL LAYER ************";
 void writeNeedAnotherSoilLayer(std::ostream& out);
 

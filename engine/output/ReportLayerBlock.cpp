@@ -11,9 +11,9 @@ namespace korva {
 
 namespace {
 
-constexpr int ValueIndent = 7;
-constexpr int SoilLabelWidth = 50; // "=" in column 58
-constexpr int RockLabelWidth = 51; // "=" in column 59
+constexpr int kValueIndent = 7;
+constexpr int kSoilLabelWidth = 50; // "=" in column 58
+constexpr int kRockLabelWidth = 51; // "=" in column 59
 
 struct Lines
 {
@@ -24,12 +24,12 @@ struct Lines
         for (int i = 0; i < count; ++i)
             out.emplace_back();
     }
-    void text(std::string_view text) { add(blanks(ValueIndent) + std::string(text)); }
+    void text(std::string_view text) { add(blanks(kValueIndent) + std::string(text)); }
     void value(std::string_view label, float v, int labelWidth, bool withMarker = false,
                bool estimated = false)
     {
         std::string line =
-            blanks(ValueIndent) + padRight(label, labelWidth) + "=" + formatE(v, 10, 3);
+            blanks(kValueIndent) + padRight(label, labelWidth) + "=" + formatE(v, 10, 3);
         if (withMarker)
             line +=
                 std::string(estimated ? methods::kEstimatedMarker : methods::kNotEstimatedMarker);
@@ -55,14 +55,14 @@ struct Units
 
 void soilTail(Lines& l, const SoilLayer& layer, End end, const Units& u, int emptyLines)
 {
-    l.value("BLOWS PER FOOT FROM STANDARD PENETRATION TEST", at(layer.BLOWS, end), SoilLabelWidth);
+    l.value("BLOWS PER FOOT FROM STANDARD PENETRATION TEST", at(layer.BLOWS, end), kSoilLabelWidth);
     l.value(u.si ? "SOIL UNIT WEIGHT, KN/CU M" : "SOIL UNIT WEIGHT, LB/CU FT",
-            u.unitWeight(at(layer.GAMMA, end)), SoilLabelWidth);
+            u.unitWeight(at(layer.GAMMA, end)), kSoilLabelWidth);
     l.value(u.si ? "MAXIMUM LOAD TRANSFER FOR SOIL, KN/SQ M"
                  : "MAXIMUM LOAD TRANSFER FOR SOIL, LB/SQ FT",
-            u.stress(at(layer.TRANLM, end)), SoilLabelWidth);
+            u.stress(at(layer.TRANLM, end)), kSoilLabelWidth);
     const float depth = end == End::Top ? layer.topDepth : layer.bottomDepth;
-    l.value(u.si ? "DEPTH, M" : "DEPTH, FT", u.length(depth), SoilLabelWidth);
+    l.value(u.si ? "DEPTH, M" : "DEPTH, FT", u.length(depth), kSoilLabelWidth);
     l.empty(emptyLines);
 }
 
@@ -72,27 +72,27 @@ void sandLines(Lines& l, const SoilLayer& layer, const LayerEstimate& e, End end
     const float coefficient = at(e.coefficient, end);
     if (method == 1.0f) {
         l.text("SIDE FRICTION PROCEDURE: Ko METHOD");
-        l.value("LATERAL EARTH-PRESSURE COEFFICIENT - Ko", coefficient, SoilLabelWidth);
+        l.value("LATERAL EARTH-PRESSURE COEFFICIENT - Ko", coefficient, kSoilLabelWidth);
     } else if (method == 2.0f) {
         l.text("SIDE FRICTION PROCEDURE, BETA METHOD");
-        l.value("SKIN FRICTION COEFFICIENT- BETA", coefficient, SoilLabelWidth, true,
+        l.value("SKIN FRICTION COEFFICIENT- BETA", coefficient, kSoilLabelWidth, true,
                 e.coefficientEstimated);
     } else {
         l.text("SIDE FRICTION PROCEDURE, KULHAWY AND CHEN METHOD");
-        l.value("PRECONSOLIDATION STRESS EXPONENT - M", coefficient, SoilLabelWidth, true,
+        l.value("PRECONSOLIDATION STRESS EXPONENT - M", coefficient, kSoilLabelWidth, true,
                 e.coefficientEstimated);
     }
-    l.value("INTERNAL FRICTION ANGLE, DEG.", at(e.phi, end), SoilLabelWidth, true, e.phiEstimated);
+    l.value("INTERNAL FRICTION ANGLE, DEG.", at(e.phi, end), kSoilLabelWidth, true, e.phiEstimated);
     soilTail(l, layer, end, u, 1);
 }
 
 void clayLines(Lines& l, const SoilLayer& layer, const LayerEstimate& e, End end, const Units& u)
 {
-    l.value("STRENGTH REDUCTION FACTOR-ALPHA", at(e.coefficient, end), SoilLabelWidth, true,
+    l.value("STRENGTH REDUCTION FACTOR-ALPHA", at(e.coefficient, end), kSoilLabelWidth, true,
             e.coefficientEstimated);
-    l.value("END BEARING COEFFICIENT-Nc", at(e.nc, end), SoilLabelWidth, true, e.ncEstimated);
+    l.value("END BEARING COEFFICIENT-Nc", at(e.nc, end), kSoilLabelWidth, true, e.ncEstimated);
     l.value(u.si ? "UNDRAINED SHEAR STRENGTH, KN/SQ M" : "UNDRAINED SHEAR STRENGTH, LB/SQ FT",
-            u.stress(at(layer.CU, end)), SoilLabelWidth);
+            u.stress(at(layer.CU, end)), kSoilLabelWidth);
     soilTail(l, layer, end, u, 2);
 }
 
@@ -100,7 +100,7 @@ void rockTail(Lines& l, const SoilLayer& layer, End end, const Units& u)
 {
     l.value(u.si ? "UNIAXIAL COMPRESSION STRENGTH OF ROCK,KN/SQ M"
                  : "UNIAXIAL COMPRESSION STRENGTH OF ROCK,LB/SQ FT",
-            u.stress(at(layer.QUR, end)), RockLabelWidth);
+            u.stress(at(layer.QUR, end)), kRockLabelWidth);
 }
 
 void rockModulusToDepth(Lines& l, const SoilLayer& layer, End end, const Units& u)
@@ -108,37 +108,37 @@ void rockModulusToDepth(Lines& l, const SoilLayer& layer, End end, const Units& 
     // Moduli are shown as entered, in both unit systems.
     l.value(u.si ? "ELASTIC MODULUS FOR THE INTACT ROCK, KN/SQ M"
                  : "ELASTIC MODULUS FOR THE INTACT ROCK, LB/SQ IN.",
-            at(layer.EL, end), RockLabelWidth);
-    l.value("ROCK QUALITY DESIGNATION (RQD) %", at(layer.RQD, end), RockLabelWidth);
+            at(layer.EL, end), kRockLabelWidth);
+    l.value("ROCK QUALITY DESIGNATION (RQD) %", at(layer.RQD, end), kRockLabelWidth);
     const float depth = end == End::Top ? layer.topDepth : layer.bottomDepth;
-    l.value(u.si ? "DEPTH, M" : "DEPTH, FT", u.length(depth), RockLabelWidth);
+    l.value(u.si ? "DEPTH, M" : "DEPTH, FT", u.length(depth), kRockLabelWidth);
     l.empty(2);
 }
 
 void strongRockLines(Lines& l, const SoilLayer& layer, End end, const Units& u)
 {
     l.value(u.si ? "DIAMETER OF SOCKET,M" : "DIAMETER OF SOCKET, FT", u.length(at(layer.BDS, end)),
-            RockLabelWidth);
+            kRockLabelWidth);
     l.value(u.si ? "SPACING OF DISCONTINUITIES,M" : "SPACING OF DISCONTINUITIES,FT",
-            u.length(at(layer.CS, end)), RockLabelWidth);
+            u.length(at(layer.CS, end)), kRockLabelWidth);
     l.value(u.si ? "THICKNESS OF INDIVIDUAL DISCONTINUITIES,M"
                  : "THICKNESS OF INDIVIDUAL DISCONTINUITIES,FT",
-            u.length(at(layer.DISCT, end)), RockLabelWidth);
+            u.length(at(layer.DISCT, end)), kRockLabelWidth);
     rockTail(l, layer, end, u);
     l.value(u.si ? "UNIAXIAL COMPRESSION STRENGTH OF CONCRETE,KN/SQ M"
                  : "UNIAXIAL COMPRESSION STRENGTH OF CONCRETE,LB/SQ FT",
-            u.stress(at(layer.QUCON, end)), RockLabelWidth);
+            u.stress(at(layer.QUCON, end)), kRockLabelWidth);
     rockModulusToDepth(l, layer, end, u);
 }
 
 void weakRockLines(Lines& l, const SoilLayer& layer, End end, const Units& u)
 {
     l.value(u.si ? "DIAMETER OF SOCKET, M" : "DIAMETER OF SOCKET, FT", u.length(at(layer.BDS, end)),
-            RockLabelWidth);
+            kRockLabelWidth);
     l.value(u.si ? "SLUMP OF CONCRETE, M" : "SLUMP OF CONCRETE, IN", at(layer.slump, end),
-            RockLabelWidth);
+            kRockLabelWidth);
     l.value("ANGLE OF INTERFACE FRICTION, DEG.", at(layer.interfaceFrictionAngle, end),
-            RockLabelWidth);
+            kRockLabelWidth);
     rockTail(l, layer, end, u);
     rockModulusToDepth(l, layer, end, u);
 }
@@ -146,15 +146,15 @@ void weakRockLines(Lines& l, const SoilLayer& layer, End end, const Units& u)
 void decomposedRockLines(Lines& l, const SoilLayer& layer, End end, const Units& u)
 {
     l.value(u.si ? "ELASTIC MODULUS OF GRAVEL, KN/SQ M" : "ELASTIC MODULUS OF GRAVEL, LB/SQ IN",
-            at(layer.EL, end), SoilLabelWidth);
-    l.value("POISSION RATIO OF GRAVEL", at(layer.poissonRatio, end), SoilLabelWidth);
+            at(layer.EL, end), kSoilLabelWidth);
+    l.value("POISSION RATIO OF GRAVEL", at(layer.poissonRatio, end), kSoilLabelWidth);
     soilTail(l, layer, end, u, 2);
 }
 
 void gravelLines(Lines& l, const SoilLayer& layer, const LayerEstimate& e, End end, const Units& u)
 {
     l.text("SIDE FRICTION PROCEDURE, BETA METHOD");
-    l.value("SKIN FRICTION COEFFICIENT- BETA", at(e.coefficient, end), SoilLabelWidth, true,
+    l.value("SKIN FRICTION COEFFICIENT- BETA", at(e.coefficient, end), kSoilLabelWidth, true,
             e.coefficientEstimated);
     soilTail(l, layer, end, u, 2);
 }
@@ -265,8 +265,8 @@ std::vector<std::string> layerBlockLines(const SoilLayer& layer, int layerNumber
         }
     }
     if (settings.lrfd) {
-        l.value("LRFD RESISTANCE FACTOR (SIDE FRICTION)", layer.phiS, SoilLabelWidth);
-        l.value("LRFD RESISTANCE FACTOR (TIP RESISTANCE)", layer.phiB, SoilLabelWidth);
+        l.value("LRFD RESISTANCE FACTOR (SIDE FRICTION)", layer.phiS, kSoilLabelWidth);
+        l.value("LRFD RESISTANCE FACTOR (TIP RESISTANCE)", layer.phiB, kSoilLabelWidth);
         l.empty(2);
     }
     if ((kind == MaterialKind::Clay || kind == MaterialKind::ClayShale) &&
@@ -289,7 +289,7 @@ void writeSoilInformation(std::ostream& out, const InputDeck& deck, const LayerE
 {
     out << "\n\n" << blanks(5) << "SOIL INFORMATION\n" << blanks(5) << "---------------\n\n";
     bool anyEstimated = false;
-    const int count = std::min(deck.NL, MaxLayers);
+    const int count = std::min(deck.NL, kMaxLayers);
     for (int i = 0; i < count; ++i) {
         const LayerEstimate estimate =
             i < static_cast<int>(estimates.size()) ? estimates[i] : LayerEstimate{};

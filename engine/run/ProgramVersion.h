@@ -4,6 +4,6 @@
 
 namespace korva {
 
-inline constexpr const char* ProgramVersionText = "2017.8.10";
+inline constexpr const char* kProgramVersionText = "2017.8.10";
 
 } // namespace korva

@@ -52,7 +52,7 @@ void runAndGather(RunContext& run)
 {
     const RunFileNames& names = run.names;
     std::optional<RunFailure> failure;
-    openOutput(run, run.chart, names.workFile(ChartWorkFileName), failure);
+    openOutput(run, run.chart, names.workFile(kChartWorkFileName), failure);
 
     // A folder opens like a file but reads nothing: it is no project data file either.
     std::error_code error;
@@ -101,7 +101,7 @@ void runAndGather(RunContext& run)
     appendAs80CharacterRecords(names.resolve(names.qwReport), run.tzReport);
     appendAs80CharacterRecords(names.resolve(names.tzPlot), run.plot);
     if (run.tzDiamWritten())
-        appendAs80CharacterRecords(names.resolve(names.workFile(TzDiamWorkFileName)), run.plot);
+        appendAs80CharacterRecords(names.resolve(names.workFile(kTzDiamWorkFileName)), run.plot);
     appendAs80CharacterRecords(names.resolve(names.qwPlot), run.plot);
     appendAs80CharacterRecords(names.resolve(names.loadSettlementPlot), run.plot);
 
@@ -109,7 +109,7 @@ void runAndGather(RunContext& run)
     closeOutputFile(run.report, names.resolve(names.report));
     closeOutputFile(run.plot, names.resolve(names.plot));
     closeOutputFile(run.runNotes, names.resolve(names.runNotes));
-    closeOutputFile(run.chart, names.resolve(names.workFile(ChartWorkFileName)));
+    closeOutputFile(run.chart, names.resolve(names.workFile(kChartWorkFileName)));
     closeOutputFile(run.tzReport, names.resolve(names.tzReport));
 }
 
@@ -123,7 +123,7 @@ void checkDistinctRunFiles(const RunFileNames& names)
     for (const auto& output : names.outputFiles())
         all.push_back(output);
     for (const char* work :
-         {ChartWorkFileName, TzDiamWorkFileName, TzDataWorkFileName, RockMessageWorkFileName})
+         {kChartWorkFileName, kTzDiamWorkFileName, kTzDataWorkFileName, kRockMessageWorkFileName})
         all.push_back(names.workFile(work));
     std::vector<std::filesystem::path> seen;
     for (const auto& path : all) {
@@ -171,7 +171,7 @@ RunOutcome runFromNamesFile(const std::filesystem::path& workFolder)
 {
     RunFileNames names;
     try {
-        names = readNamesFile(workFolder / NamesFileName, workFolder);
+        names = readNamesFile(workFolder / kNamesFileName, workFolder);
     } catch (const RunFailure& failure) {
         RunOutcome outcome;
         outcome.status = failure.status();
@@ -183,7 +183,7 @@ RunOutcome runFromNamesFile(const std::filesystem::path& workFolder)
 
 int32_t handleEngineRequest(int32_t requestCode, const std::filesystem::path& workFolder) noexcept
 {
-    if (requestCode != RunRequestCode)
+    if (requestCode != kRunRequestCode)
         return StatusBadRequest;
     try {
         return runFromNamesFile(workFolder).status;

@@ -11,7 +11,7 @@
 
 namespace korva {
 
-inline constexpr int32_t RunRequestCode = 10;
+inline constexpr int32_t kRunRequestCode = 10;
 
 struct RunOutcome
 {

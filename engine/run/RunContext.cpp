@@ -12,7 +12,7 @@ RunContext::RunContext(RunFileNames fileNames, const std::tm& localTime)
 
 void RunContext::writeTzDiam(int diameterCounter)
 {
-    std::ofstream out(names.resolve(names.workFile(TzDiamWorkFileName)), std::ios::trunc);
+    std::ofstream out(names.resolve(names.workFile(kTzDiamWorkFileName)), std::ios::trunc);
     out << freeFormat(static_cast<long>(diameterCounter)) << '\n';
     tzDiamWritten_ = true;
 }

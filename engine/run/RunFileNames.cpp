@@ -46,7 +46,7 @@ std::string fileName(const std::filesystem::path& path)
     return trimTrailingBlanks(parts.baseName) + trimTrailingBlanks(parts.extension);
 }
 
-constexpr std::array<const char*, 12> MonthNames = {
+constexpr std::array<const char*, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
@@ -66,7 +66,7 @@ std::string versionField(std::string_view line)
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    return padRight(line, VersionFieldWidth);
+    return padRight(line, kVersionFieldWidth);
 }
 
 RunFileNames readNamesFile(const std::filesystem::path& namesFile,
@@ -93,11 +93,11 @@ RunFileNames readNamesFile(const std::filesystem::path& namesFile,
     for (std::size_t i = 0; i < paths.size(); ++i) {
         // A longer path would be cut to another file's name, which the run might overwrite.
         const std::string whole = trimTrailingBlanks(namesLine(lines[i + 1], INT_MAX));
-        if (whole.size() > static_cast<std::size_t>(NamesFilePathWidth))
+        if (whole.size() > static_cast<std::size_t>(kNamesFilePathWidth))
             throw RunFailure(StatusNamesFileMissing,
                              "Names file \"" + namesFile.string() + "\", line " +
                                  std::to_string(i + 2) + ": the path is longer than " +
-                                 std::to_string(NamesFilePathWidth) + " characters");
+                                 std::to_string(kNamesFilePathWidth) + " characters");
         *paths[i] = whole;
     }
     return names;
@@ -133,7 +133,7 @@ RunFileNames runFileNamesForProject(const std::filesystem::path& projectData,
 
 std::vector<std::filesystem::path> scratchFiles(const RunFileNames& names)
 {
-    return {names.resolve(names.workFile(TzDiamWorkFileName)), names.resolve(names.qwReport),
+    return {names.resolve(names.workFile(kTzDiamWorkFileName)), names.resolve(names.qwReport),
             names.resolve(names.tzPlot), names.resolve(names.qwPlot),
             names.resolve(names.loadSettlementPlot)};
 }
@@ -192,7 +192,7 @@ void writeTimeBlock(std::ostream& out, const std::tm& localTime)
     out << rule << '\n'
         << blanks(26) << "Time and Date of Analysis\n"
         << rule << "\n\n"
-        << blanks(15) << "Date:  " << MonthNames[static_cast<std::size_t>(month)] << ' '
+        << blanks(15) << "Date:  " << kMonthNames[static_cast<std::size_t>(month)] << ' '
         << twoDigits(localTime.tm_mday) << ", " << formatI(localTime.tm_year + 1900L, 4, 4)
         << blanks(5) << "Time:  " << twoDigits(localTime.tm_hour) << ':'
         << twoDigits(localTime.tm_min) << ':' << twoDigits(localTime.tm_sec) << "\n\n";
@@ -238,7 +238,7 @@ void appendAs80CharacterRecords(const std::filesystem::path& source, std::ostrea
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        target << padRight(line, ScratchRecordWidth) << '\n';
+        target << padRight(line, kScratchRecordWidth) << '\n';
     }
 }
 

@@ -12,23 +12,23 @@
 
 namespace korva {
 
-inline constexpr int VersionFieldWidth = 12;   // characters of the version text kept
-inline constexpr int NamesFilePathWidth = 255; // characters of a path line kept
-inline constexpr int ScratchRecordWidth = 80;  // record length of the appended scratch data
-inline constexpr const char* NamesFileName = "names.dat";
-inline constexpr const char* ChartWorkFileName = "CHART.DAT";
-inline constexpr const char* TzDiamWorkFileName = "TZDIAM.DAT";
-inline constexpr const char* TzDataWorkFileName = "TZDATA.DAT";
-inline constexpr const char* RockMessageWorkFileName = "ROCKMSG.DAT";
+inline constexpr int kVersionFieldWidth = 12;   // characters of the version text kept
+inline constexpr int kNamesFilePathWidth = 255; // characters of a path line kept
+inline constexpr int kScratchRecordWidth = 80;  // record length of the appended scratch data
+inline constexpr const char* kNamesFileName = "names.dat";
+inline constexpr const char* kChartWorkFileName = "CHART.DAT";
+inline constexpr const char* kTzDiamWorkFileName = "TZDIAM.DAT";
+inline constexpr const char* kTzDataWorkFileName = "TZDATA.DAT";
+inline constexpr const char* kRockMessageWorkFileName = "ROCKMSG.DAT";
 
 struct RunFileNames
 {
-    std::string versionText = std::string(VersionFieldWidth, ' '); // 12 characters
-    std::filesystem::path projectData;                             // .kv8d, read
-    std::filesystem::path report;                                  // .kv8o
-    std::filesystem::path plot;                                    // .kv8p
-    std::filesystem::path runNotes;                                // .kv8r (runtime file)
-    std::filesystem::path tzReport;                                // .kv8z
+    std::string versionText = std::string(kVersionFieldWidth, ' '); // 12 characters
+    std::filesystem::path projectData;                              // .kv8d, read
+    std::filesystem::path report;                                   // .kv8o
+    std::filesystem::path plot;                                     // .kv8p
+    std::filesystem::path runNotes;                                 // .kv8r (runtime file)
+    std::filesystem::path tzReport;                                 // .kv8z
     std::filesystem::path qwReport;           // .kv8w scratch, appended to .kv8z
     std::filesystem::path tzPlot;             // .kv8t scratch, appended to .kv8p
     std::filesystem::path qwPlot;             // .kv8q scratch, appended to .kv8p

@@ -17,7 +17,7 @@ enum RunStatus : int32_t {
     // the report and the run notes.
     StatusProfileBeyondTables = 8,
     // The names file is missing or cannot be read, or one of its paths is longer than
-    // NamesFilePathWidth characters.
+    // kNamesFilePathWidth characters.
     StatusNamesFileMissing = 11,
     // The names file ends before its tenth line, or one of its lines cannot be read.
     StatusNamesFileIncomplete = 12,

@@ -62,7 +62,7 @@ Analysed analyse(const std::string& project, const std::string& deckText = {})
         fs::copy_file(DataFolder / project, file);
     else
         test::writeText(file, deckText);
-    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    const RunFileNames names = runFileNamesForProject(file, kProgramVersionText);
     Analysed result;
     result.outcome = runAnalysis(names);
     result.report = test::readText(names.report);

@@ -20,7 +20,7 @@ TEST(DiameterSeries, SingleDiameterAndBadSteps)
     EXPECT_EQ(makeDiameterSeries(3.0f, 6.0f, 0.0f), std::vector<float>{3.0f});
     EXPECT_EQ(makeDiameterSeries(3.0f, 6.0f, -0.5f), std::vector<float>{3.0f});
     EXPECT_EQ(makeDiameterSeries(3.0f, 1.0e30f, 0.5f).size(),
-              static_cast<std::size_t>(MaxSeriesDiameters));
+              static_cast<std::size_t>(kMaxSeriesDiameters));
     // Design-chart step of 0.15 m: 0.49212 ft.
     EXPECT_EQ(makeDiameterSeries(3.0f, 3.99f, 0.49212f).size(), 3u);
 }
@@ -31,7 +31,7 @@ TEST(LengthSeries, CountsDownToMinimum)
     EXPECT_EQ(makeLengthSeries(40.0f, 28.0f, 3.0f), expected);
     EXPECT_EQ(makeLengthSeries(40.0f, 28.0f, 0.0f), std::vector<float>{40.0f});
     EXPECT_EQ(makeLengthSeries(400.0f, 0.0f, 1.0f).size(),
-              static_cast<std::size_t>(MaxSeriesLengths));
+              static_cast<std::size_t>(kMaxSeriesLengths));
 }
 
 TEST(LayerBottom, RoundsHalfUp)

@@ -300,7 +300,7 @@ TEST(DeckRanges, DecksOnceFoundByTheFuzzerEndWithTheirMessageAndNoNonFiniteNumbe
         test::TempFolder work{"korva ranges"};
         const fs::path project = work / c.file;
         fs::copy_file(folder / c.file, project);
-        const RunFileNames names = runFileNamesForProject(project, ProgramVersionText);
+        const RunFileNames names = runFileNamesForProject(project, kProgramVersionText);
         const RunOutcome outcome = runAnalysis(names);
         EXPECT_EQ(outcome.status, StatusDeckValueOutOfRange);
         EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;

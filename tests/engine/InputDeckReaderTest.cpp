@@ -89,8 +89,8 @@ TEST(InputDeckReader, WorkedExampleFromTheExamplesFolder)
     EXPECT_EQ(sand.PHI.bottom, 32.0f);
     EXPECT_EQ(sand.sandPhi.top, 32.0f);
     EXPECT_EQ(sand.interfaceAngle.top, 32.0f); // none given: the friction angle
-    EXPECT_EQ(sand.TRANLM.top, NoLimit);
-    EXPECT_EQ(sand.maxEndBearing.bottom, NoLimit);
+    EXPECT_EQ(sand.TRANLM.top, kNoLimit);
+    EXPECT_EQ(sand.maxEndBearing.bottom, kNoLimit);
     EXPECT_EQ(sand.phiS, 1.0f);
     EXPECT_EQ(sand.sandMethod, 2.0f);
     EXPECT_EQ(sand.beta.top, 0.0f);
@@ -253,7 +253,7 @@ TEST(InputDeckReader, SiInputIsConvertedToWorkingUnitsByTheExactDefinitions)
     EXPECT_EQ(rock.BDS.top, 3.2808f);
     EXPECT_EQ(rock.EL.top, 2000000.0f);
     EXPECT_EQ(rock.RQD.top, 80.0f);
-    EXPECT_GE(rock.TRANLM.top, NoLimit); // no limit stays no limit
+    EXPECT_GE(rock.TRANLM.top, kNoLimit); // no limit stays no limit
 
     // The echo shows the values as read, in SI words.
     EXPECT_NE(r.report.find("     PROPOSED DEPTH =      12.0 M\n"), std::string::npos);

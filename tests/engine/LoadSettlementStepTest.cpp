@@ -34,7 +34,7 @@ Files runDeck(const std::string& deck)
     test::TempFolder folder{"korva load settlement"};
     const fs::path file = folder / "shaft.kv8d";
     test::writeText(file, deck);
-    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    const RunFileNames names = runFileNamesForProject(file, kProgramVersionText);
     Files f;
     f.outcome = runAnalysis(names);
     f.report = test::readText(names.report);

@@ -73,7 +73,7 @@ TEST(PlotDataRoundTrip, EveryExampleReadsBackIntoFilledGraphs)
         test::TempFolder folder{"korva round trip"};
         const fs::path file = folder / entry.path().filename().string();
         fs::copy_file(entry.path(), file);
-        const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+        const RunFileNames names = runFileNamesForProject(file, kProgramVersionText);
         const RunOutcome outcome = runAnalysis(names);
         ASSERT_EQ(outcome.status, StatusNormal) << outcome.message;
 
@@ -116,7 +116,7 @@ TEST(PlotDataRoundTrip, RockTipCasesBeforeSoilTipCasesReadBack)
                           "0 120 0.0 3000 0 0 0 1 1 \n0 120 0.0 3000 0 0 0 1 1 \n0 0\n4 60 \n"
                           "360000 576000 2 0.01 3 0 1000000 80 0 1 1 \n"
                           "360000 576000 2 0.01 3 0 1000000 85 0 1 1 \n");
-    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    const RunFileNames names = runFileNamesForProject(file, kProgramVersionText);
     ASSERT_EQ(runAnalysis(names).status, StatusNormal);
     TResultGraphs graphs;
     const TPlotReadResult read = ReadPlotData(names.resolve(names.plot), settingsOf(file), graphs);

@@ -32,7 +32,7 @@ PlotRun runDeck(const std::string& deck)
     test::TempFolder folder{"korva plot"};
     const fs::path file = folder / "shaft.kv8d";
     test::writeText(file, deck);
-    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    const RunFileNames names = runFileNamesForProject(file, kProgramVersionText);
     PlotRun run;
     run.outcome = runAnalysis(names);
     std::istringstream in(test::readText(names.plot));

@@ -55,7 +55,7 @@ TEST_P(PlotGolden, PlotDataAndTzReportMatchReviewedFiles)
     const std::string project = GetParam();
     const fs::path file = folder / project;
     fs::copy_file(fs::path(KORVA_EXAMPLES) / project, file);
-    const RunFileNames names = runFileNamesForProject(file, ProgramVersionText);
+    const RunFileNames names = runFileNamesForProject(file, kProgramVersionText);
     ASSERT_EQ(runAnalysis(names).status, StatusNormal);
     const std::string stem = fs::path(project).stem().string();
     compareWithGolden(test::readText(names.resolve(names.plot)), GoldenFolder / (stem + ".plot"));

@@ -92,7 +92,7 @@ fs::path savedIn(const fs::path& source, int units, const fs::path& target)
 
 RunOutcome analysed(const fs::path& project)
 {
-    return runAnalysis(runFileNamesForProject(project, ProgramVersionText));
+    return runAnalysis(runFileNamesForProject(project, kProgramVersionText));
 }
 
 // The figures of a case in the engine's working units (ft, tons), taken back from the report

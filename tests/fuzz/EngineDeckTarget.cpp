@@ -46,7 +46,7 @@ int engineDeck(const std::uint8_t* data, std::size_t size)
     const PrivateFolder folder;
     const std::filesystem::path project = folder.path() / "project.kv8d";
     writeFile(project, textOf(data, size));
-    const RunFileNames names = runFileNamesForProject(project, ProgramVersionText);
+    const RunFileNames names = runFileNamesForProject(project, kProgramVersionText);
     const RunOutcome outcome = runAnalysis(names);
 
     constexpr std::array<int32_t, 10> Documented = {StatusNormal,

@@ -12,14 +12,14 @@ namespace korva::fuzz {
 int namesFile(const std::uint8_t* data, std::size_t size)
 {
     const PrivateFolder folder;
-    const std::filesystem::path file = folder.path() / NamesFileName;
+    const std::filesystem::path file = folder.path() / kNamesFileName;
     writeFile(file, textOf(data, size));
     try {
         const RunFileNames names = readNamesFile(file, folder.path());
-        if (names.versionText.size() != static_cast<std::size_t>(VersionFieldWidth))
+        if (names.versionText.size() != static_cast<std::size_t>(kVersionFieldWidth))
             finding("the version text is not 12 characters", names.versionText);
         for (const auto& path : names.outputFiles())
-            if (path.string().size() > static_cast<std::size_t>(NamesFilePathWidth))
+            if (path.string().size() > static_cast<std::size_t>(kNamesFilePathWidth))
                 finding("a path longer than 255 characters was kept", path.string());
     } catch (const RunFailure& failure) {
         if (failure.status() != StatusNamesFileMissing &&
