@@ -130,13 +130,9 @@ DeckValue coefficientOf(MaterialKind kind, float sandMethod)
 
 // A word of a layer property record: the quantity of the layer it fills (its top value from
 // the record at the top of the layer, its bottom value from the record at the bottom) and the
-// range it is checked against. A placeholder word is neither read nor checked. The two LRFD
-// resistance factors end every record; a layer keeps the factors of its bottom record.
-enum class WordUse { Placeholder, Quantity, SideFactor, BaseFactor };
-
+// range it is checked against. A placeholder word (no quantity) is neither read nor checked.
 struct PropertyWord
 {
-    WordUse use = WordUse::Placeholder;
     TopBottom SoilLayer::*quantity = nullptr;
     DeckValue range = DeckValue::UnitWeight;
 };
@@ -148,89 +144,77 @@ constexpr PropertyWord placeholder()
 
 constexpr PropertyWord word(TopBottom SoilLayer::*quantity, DeckValue range)
 {
-    return {WordUse::Quantity, quantity, range};
+    return {quantity, range};
 }
 
-constexpr PropertyWord kSideFactorWord{WordUse::SideFactor, nullptr, DeckValue::PhiSide};
-constexpr PropertyWord kBaseFactorWord{WordUse::BaseFactor, nullptr, DeckValue::PhiBase};
+constexpr PropertyWord kSideLimitWord = word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction);
+constexpr PropertyWord kBaseLimitWord = word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing);
 
-// Word order of the property records by kind, as the desktop program writes them.
-// kind 1: "0.0", unit weight, friction angle, interface angle, blow counts, qs, qb, phi
-constexpr std::array<PropertyWord, 9> kSandWords{{
+// Word order of the property records by kind, as the desktop program writes them; the two
+// LRFD resistance factors (side, base) follow these words in every record.
+// kind 1: "0.0", unit weight, friction angle, interface angle, blow counts, qs, qb
+constexpr std::array<PropertyWord, 7> kSandWords{{
     placeholder(),
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     word(&SoilLayer::PHI, DeckValue::FrictionAngle),
     word(&SoilLayer::interfaceAngle, DeckValue::InterfaceAngle),
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
-    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
-    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    kSideFactorWord,
-    kBaseFactorWord,
+    kSideLimitWord,
+    kBaseLimitWord,
 }};
-// kinds 2, 3: Nc, unit weight, "0.0", cohesion, blow counts, qs, qb, phi
-constexpr std::array<PropertyWord, 9> kClayWords{{
+// kinds 2, 3: Nc, unit weight, "0.0", cohesion, blow counts, qs, qb
+constexpr std::array<PropertyWord, 7> kClayWords{{
     word(&SoilLayer::NC, DeckValue::Nc),
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     placeholder(),
     word(&SoilLayer::CU, DeckValue::Cohesion),
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
-    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
-    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    kSideFactorWord,
-    kBaseFactorWord,
+    kSideLimitWord,
+    kBaseLimitWord,
 }};
 // kinds 4, 7: rock strength, concrete strength, spacing, thickness, socket diameter, qs,
-// elastic modulus, RQD, qb, phi
-constexpr std::array<PropertyWord, 11> kStrongRockWords{{
+// elastic modulus, RQD, qb
+constexpr std::array<PropertyWord, 9> kStrongRockWords{{
     word(&SoilLayer::QUR, DeckValue::CompressiveStrength),
     word(&SoilLayer::QUCON, DeckValue::ConcreteStrength),
     word(&SoilLayer::CS, DeckValue::DiscontinuitySpacing),
     word(&SoilLayer::DISCT, DeckValue::DiscontinuityThickness),
     word(&SoilLayer::BDS, DeckValue::SocketDiameter),
-    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    kSideLimitWord,
     word(&SoilLayer::EL, DeckValue::ElasticModulus),
     word(&SoilLayer::RQD, DeckValue::RQD),
-    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    kSideFactorWord,
-    kBaseFactorWord,
+    kBaseLimitWord,
 }};
 // kind 6: rock strength, interface condition, slump, interface friction angle, socket
-// diameter, qs, modulus of the rock core, RQD, qb, phi
-constexpr std::array<PropertyWord, 11> kWeakRockWords{{
+// diameter, qs, modulus of the rock core, RQD, qb
+constexpr std::array<PropertyWord, 9> kWeakRockWords{{
     word(&SoilLayer::QUR, DeckValue::CompressiveStrength),
     word(&SoilLayer::interfaceCondition, DeckValue::InterfaceCondition),
     word(&SoilLayer::slump, DeckValue::ConcreteSlump),
     word(&SoilLayer::interfaceFrictionAngle, DeckValue::InterfaceFrictionAngle),
     word(&SoilLayer::BDS, DeckValue::SocketDiameter),
-    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
+    kSideLimitWord,
     word(&SoilLayer::EL, DeckValue::ElasticModulus),
     word(&SoilLayer::RQD, DeckValue::RQD),
-    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    kSideFactorWord,
-    kBaseFactorWord,
+    kBaseLimitWord,
 }};
-// kind 5: unit weight, blow counts, Poisson's ratio, Young's modulus, socket diameter, qs, qb,
-// phi
-constexpr std::array<PropertyWord, 9> kDecomposedRockWords{{
+// kind 5: unit weight, blow counts, Poisson's ratio, Young's modulus, socket diameter, qs, qb
+constexpr std::array<PropertyWord, 7> kDecomposedRockWords{{
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
     word(&SoilLayer::poissonRatio, DeckValue::PoissonsRatio),
     word(&SoilLayer::EL, DeckValue::YoungsModulus),
     word(&SoilLayer::BDS, DeckValue::SocketDiameter),
-    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
-    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    kSideFactorWord,
-    kBaseFactorWord,
+    kSideLimitWord,
+    kBaseLimitWord,
 }};
-// kinds 8, 9: unit weight, blow counts, beta, qs, qb, phi
-constexpr std::array<PropertyWord, 7> kGravelWords{{
+// kinds 8, 9: unit weight, blow counts, beta, qs, qb
+constexpr std::array<PropertyWord, 5> kGravelWords{{
     word(&SoilLayer::GAMMA, DeckValue::UnitWeight),
     word(&SoilLayer::BLOWS, DeckValue::BlowCounts),
     word(&SoilLayer::beta, DeckValue::Beta),
-    word(&SoilLayer::TRANLM, DeckValue::MaxSideFriction),
-    word(&SoilLayer::maxEndBearing, DeckValue::MaxEndBearing),
-    kSideFactorWord,
-    kBaseFactorWord,
+    kSideLimitWord,
+    kBaseLimitWord,
 }};
 
 // The words of the property records of a kind; none for a kind outside 1..9 (head record only).
@@ -259,38 +243,31 @@ std::span<const PropertyWord> propertyWords(MaterialKind kind)
 }
 
 // The property records at the top and the bottom of a layer, each word checked against its
-// range in record order.
+// range in record order. A layer keeps the resistance factors of its bottom record.
 void readPropertyRecords(DeckRecordReader& reader, SoilLayer& layer, int number,
                          std::span<const PropertyWord> words, bool si)
 {
-    TopBottom sideFactor;
-    TopBottom baseFactor;
+    const std::size_t sideFactorIndex = words.size();
+    const std::size_t baseFactorIndex = words.size() + 1;
     for (int row = 0; row < 2; ++row) {
-        DeckRecord r = reader.readRecord(static_cast<int>(words.size()),
+        DeckRecord r = reader.readRecord(static_cast<int>(words.size()) + 2,
                                          layerRecordName(row == 0 ? "property record at the top"
                                                                   : "property record at the bottom",
                                                          number));
         for (std::size_t index = 0; index < words.size(); ++index) {
             const PropertyWord& w = words[index];
-            TopBottom* target = nullptr;
-            switch (w.use) {
-            case WordUse::Placeholder:
+            if (!w.quantity)
                 continue;
-            case WordUse::Quantity:
-                target = &(layer.*w.quantity);
-                break;
-            case WordUse::SideFactor:
-                target = &sideFactor;
-                break;
-            case WordUse::BaseFactor:
-                target = &baseFactor;
-                break;
-            }
-            (row == 0 ? target->top : target->bottom) = readRanged(r, index, w.range, si);
+            TopBottom& target = layer.*w.quantity;
+            (row == 0 ? target.top : target.bottom) = readRanged(r, index, w.range, si);
+        }
+        const float sideFactor = readRanged(r, sideFactorIndex, DeckValue::PhiSide, si);
+        const float baseFactor = readRanged(r, baseFactorIndex, DeckValue::PhiBase, si);
+        if (row == 1) {
+            layer.phiS = sideFactor;
+            layer.phiB = baseFactor;
         }
     }
-    layer.phiS = sideFactor.bottom;
-    layer.phiB = baseFactor.bottom;
 }
 
 // Kinds 1, 2, 3 add the method record (sand only) and the coefficient record.
