@@ -104,8 +104,8 @@ void LiveEdit(benchmark::State& state, const std::string& deck, const std::strin
     form.StartUp({project});
     form.resize(1000, 720);
     form.show();
-    const RunOutcome outcome = form.CompRunClick();
-    if (outcome != RunOutcome::Completed && outcome != RunOutcome::CompletedWithErrors) {
+    const EngineRunEnd outcome = form.CompRunClick();
+    if (outcome != EngineRunEnd::Completed && outcome != EngineRunEnd::CompletedWithErrors) {
         state.SkipWithError("Run Analysis failed");
         return;
     }

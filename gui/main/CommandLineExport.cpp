@@ -1,8 +1,8 @@
 #include "gui/main/CommandLineExport.h"
 
+#include "gui/main/EngineRunFiles.h"
 #include "gui/main/Main.h"
 #include "gui/main/ProjectFileNames.h"
-#include "gui/main/RunFiles.h"
 #include "gui/model/InOutError.h"
 #include "gui/results/CalculationPackage.h"
 #include "gui/results/PlotWorkbook.h"
@@ -106,8 +106,8 @@ int Export(TDocument document, const QString& outputArgument, const QString& pro
     if (QFileInfo(QString::fromStdString(form.Project().FileName)).absoluteFilePath() != project)
         return Fail(QStringLiteral("the project file %1 cannot be read.").arg(project), messages);
 
-    const RunOutcome outcome = form.CompRunClick();
-    if (outcome == RunOutcome::CompletedWithErrors) {
+    const EngineRunEnd outcome = form.CompRunClick();
+    if (outcome == EngineRunEnd::CompletedWithErrors) {
         // The report is named only when the run wrote one.
         const QString report = QFileInfo(project).absolutePath() + "/" +
                                QFileInfo(project).completeBaseName() + ".kv8o";
@@ -120,7 +120,7 @@ int Export(TDocument document, const QString& outputArgument, const QString& pro
                         .arg(see),
                     messages);
     }
-    if (outcome != RunOutcome::Completed || !form.ShowOutput)
+    if (outcome != EngineRunEnd::Completed || !form.ShowOutput)
         return Fail(QStringLiteral("the analysis of %1 did not complete. No document was written.")
                         .arg(project),
                     messages);

@@ -1,6 +1,6 @@
 #include "gui/main/EngineLibraryPath.h"
 
-#include "gui/main/AnalysisRun.h"
+#include "gui/main/EngineRun.h"
 
 #include <filesystem>
 #include <system_error>

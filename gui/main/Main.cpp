@@ -4,10 +4,10 @@
 #include "gui/dialogs/ExportDlg.h"
 #include "gui/main/CascadeLayout.h"
 #include "gui/main/EngineLibraryPath.h"
+#include "gui/main/EngineRunFiles.h"
 #include "gui/main/LiveAnalysis.h"
 #include "gui/main/ProfileCheck.h"
 #include "gui/main/ProjectFileNames.h"
-#include "gui/main/RunFiles.h"
 #include "gui/main/TextEditorLauncher.h"
 #include "gui/main/TextFileViewer.h"
 #include "gui/main/ToolBarIcons.h"
@@ -1151,12 +1151,12 @@ void TMainForm::ChildWindowActivated(QMdiSubWindow* window)
 
 // --- Run ------------------------------------------------------------------------------------
 
-RunOutcome TMainForm::CompRunClick()
+EngineRunEnd TMainForm::CompRunClick()
 {
-    const RunOutcome outcome = fRun.Execute(*this);
+    const EngineRunEnd outcome = fRun.Execute(*this);
     // The results of the saved project are shown now: live results start again at the next
     // edit.
-    if (outcome == RunOutcome::Completed || outcome == RunOutcome::CompletedWithErrors)
+    if (outcome == EngineRunEnd::Completed || outcome == EngineRunEnd::CompletedWithErrors)
         fLive->Stop();
     return outcome;
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "gui/main/AnalysisRun.h"
 #include "gui/main/ChildWindow.h"
+#include "gui/main/EngineRun.h"
 #include "gui/main/RecentFiles.h"
 #include "gui/main/UserPrompt.h"
 #include "gui/model/ProgramData.h"
@@ -54,7 +54,7 @@ class TMainForm : public QMainWindow, private RunHost, private ProjectEditSink
     void FileSaveClick();
     void FileSaveAsClick();
     // Run Analysis.
-    RunOutcome CompRunClick();
+    EngineRunEnd CompRunClick();
     // Computation > "Live Results": analyses every stored edit at once and redraws the open
     // result windows; remembered in the user settings.
     void SetLiveResults(bool on);
@@ -140,7 +140,7 @@ class TMainForm : public QMainWindow, private RunHost, private ProjectEditSink
     const QString& WordProcessor() const { return fWordProcessor; }
     void SetWordProcessor(const QString& command) { fWordProcessor = command; }
     void SetEngineLibraryPath(const QString& path);
-    AnalysisRun& Run() { return fRun; }
+    EngineRun& Run() { return fRun; }
     // The command (menu item or tool button) with this object name.
     QAction* Command(const QString& objectName) const;
     // Writes the per-user settings.
@@ -232,7 +232,7 @@ class TMainForm : public QMainWindow, private RunHost, private ProjectEditSink
     std::unique_ptr<UserPrompt> fPrompt;
     std::unique_ptr<TProgramData> fProject;
     TResultGraphs fGraphs;
-    AnalysisRun fRun;
+    EngineRun fRun;
     RecentFiles fPrevFile;
     QString fCurDir;
     QString fWordProcessor;

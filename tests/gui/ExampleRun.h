@@ -16,7 +16,7 @@ struct TExampleRun
     QString project;
     ScriptedPrompt* answers = nullptr; // owned by the main window
     std::unique_ptr<korva::gui::TMainForm> form;
-    korva::gui::RunOutcome outcome = korva::gui::RunOutcome::NotStarted;
+    korva::gui::EngineRunEnd outcome = korva::gui::EngineRunEnd::NotStarted;
 
     // `example` names a project of examples/ or tests/data/gui/, without extension.
     explicit TExampleRun(const QString& example)
@@ -36,7 +36,7 @@ struct TExampleRun
     }
     bool Ran() const
     {
-        return form && outcome == korva::gui::RunOutcome::Completed && form->ShowOutput;
+        return form && outcome == korva::gui::EngineRunEnd::Completed && form->ShowOutput;
     }
     QString File(const QString& name) const { return folder.filePath(name); }
 };

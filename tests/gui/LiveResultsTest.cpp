@@ -189,7 +189,7 @@ class LiveResultsTest : public QObject
         QCOMPARE(Form().LiveStatusText(), QString("live, not saved"));
         const auto live = Points(Capacity());
         // Run Analysis of the same data gives the same capacity curves.
-        QCOMPARE(Form().CompRunClick(), RunOutcome::Completed);
+        QCOMPARE(Form().CompRunClick(), EngineRunEnd::Completed);
         QVERIFY(!Points(Capacity()).empty());
         QVERIFY(Points(Capacity()) == live);
     }

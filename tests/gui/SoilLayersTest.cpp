@@ -360,7 +360,7 @@ class SoilLayersTest : public QObject
         QCOMPARE(D().RowCount(), 0);
         fPrompt->saveFileNames.enqueue(QDir(fWork->path()).filePath("Empty.kv8d"));
         const int told = fPrompt->informations.size() + fPrompt->warnings.size();
-        QCOMPARE(Form().CompRunClick(), RunOutcome::NotStarted);
+        QCOMPARE(Form().CompRunClick(), EngineRunEnd::NotStarted);
         QVERIFY(!Form().ShowOutput);
         QCOMPARE(fPrompt->informations.size() + fPrompt->warnings.size(), told + 1);
         QVERIFY(!QFile::exists(QDir(fWork->path()).filePath("Empty.kv8o")));

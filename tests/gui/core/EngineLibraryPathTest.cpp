@@ -1,7 +1,7 @@
 // The engine library the desktop program loads: beside the program first, else in the
 // installed library folder relative to it.
 #include "gui/main/EngineLibraryPath.h"
-#include "gui/main/AnalysisRun.h"
+#include "gui/main/EngineRun.h"
 
 #include <gtest/gtest.h>
 

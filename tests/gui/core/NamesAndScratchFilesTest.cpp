@@ -1,5 +1,5 @@
+#include "gui/main/EngineRunFiles.h"
 #include "gui/main/RunError.h"
-#include "gui/main/RunFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "gui/main/AnalysisRun.h"
+#include "gui/main/EngineRun.h"
 
+#include "gui/main/EngineRunFiles.h"
 #include "gui/main/ProjectFileNames.h"
-#include "gui/main/RunFiles.h"
 
 #include "engine/run/RunStatus.h"
 
@@ -110,7 +110,7 @@ class UnloadAfterRun
 
 } // namespace
 
-RunOutcome AnalysisRun::Execute(RunHost& host)
+EngineRunEnd EngineRun::Execute(RunHost& host)
 {
     host.SetFileSaved(true);
     try {
@@ -119,10 +119,10 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
         // The file on disk no longer holds the project on screen: analysing it would report
         // results of other data, so the run ends here, with the system's reason.
         host.ShowInformation(RunMessages::SaveFailedText(error.what()));
-        return RunOutcome::NotStarted;
+        return EngineRunEnd::NotStarted;
     }
     if (!host.FileSaved() || HasDefaultProjectName(host.ProjectFileName()) || !host.CheckData())
-        return RunOutcome::NotStarted;
+        return EngineRunEnd::NotStarted;
 
     // The names file is written with absolute paths, so the engine finds the files whatever
     // folder it runs in; the engine's fixed-name work files go to the current folder.
@@ -135,7 +135,7 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
 
     if (fLibrary) {
         host.ShowInformation(RunMessages::Reinitialize);
-        return RunOutcome::LibraryLeftOver;
+        return EngineRunEnd::LibraryLeftOver;
     }
 
     EntryPoint entry = nullptr;
@@ -150,7 +150,7 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
         fLibrary.reset();
         RemoveNamesFile(folder);
         host.ShowInformation(RunMessages::InitializeFailed);
-        return RunOutcome::LibraryFailed;
+        return EngineRunEnd::LibraryFailed;
     }
 
     std::int32_t status = 0;
@@ -173,7 +173,7 @@ RunOutcome AnalysisRun::Execute(RunHost& host)
         RemoveRunScratchFiles(projectFile);
     }
     host.CloseChildWindows();
-    return status == 0 ? RunOutcome::Completed : RunOutcome::CompletedWithErrors;
+    return status == 0 ? EngineRunEnd::Completed : EngineRunEnd::CompletedWithErrors;
 }
 
 } // namespace korva::gui

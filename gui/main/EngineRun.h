@@ -65,7 +65,7 @@ class RunHost
 };
 
 // How a run ended.
-enum class RunOutcome {
+enum class EngineRunEnd {
     NotStarted,          // not saved, Save As cancelled, or the profile check refused it
     LibraryLeftOver,     // a library of an earlier run was still loaded
     LibraryFailed,       // library not loadable or entry point missing
@@ -77,12 +77,12 @@ enum class RunOutcome {
 // checks the profile, writes the names file, loads the library, calls the entry point under
 // the hourglass, reports completion, reads the results, removes the scratch files and unloads
 // the library. Everything runs on the calling thread.
-class AnalysisRun
+class EngineRun
 {
   public:
-    explicit AnalysisRun(std::string libraryPath) : fLibraryPath(std::move(libraryPath)) {}
+    explicit EngineRun(std::string libraryPath) : fLibraryPath(std::move(libraryPath)) {}
 
-    RunOutcome Execute(RunHost& host);
+    EngineRunEnd Execute(RunHost& host);
 
     const std::string& LibraryPath() const { return fLibraryPath; }
     void SetLibraryPath(const std::string& path) { fLibraryPath = path; }

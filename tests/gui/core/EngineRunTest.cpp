@@ -1,4 +1,4 @@
-#include "gui/main/AnalysisRun.h"
+#include "gui/main/EngineRun.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ class FakeHost : public RunHost
     }
 };
 
-class AnalysisRunTest : public ::testing::Test
+class EngineRunTest : public ::testing::Test
 {
   protected:
     fs::path folder;
@@ -89,11 +89,11 @@ class AnalysisRunTest : public ::testing::Test
 
 } // namespace
 
-TEST_F(AnalysisRunTest, CompletedRunReadsResultsAndRemovesScratchFiles)
+TEST_F(EngineRunTest, CompletedRunReadsResultsAndRemovesScratchFiles)
 {
     FakeHost host = SavedProject();
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::Completed);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::Completed);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], RunMessages::Completed);
     const std::vector<std::string> order{"save", "check", "busy", "idle", "read", "close"};
@@ -107,12 +107,12 @@ TEST_F(AnalysisRunTest, CompletedRunReadsResultsAndRemovesScratchFiles)
     EXPECT_FALSE(run.LibraryLoaded());
 }
 
-TEST_F(AnalysisRunTest, NonZeroStatusStillReadsResults)
+TEST_F(EngineRunTest, NonZeroStatusStillReadsResults)
 {
     setenv("KORVA_FAKE_ENGINE_STATUS", "1", 1);
     FakeHost host = SavedProject();
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::CompletedWithErrors);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::CompletedWithErrors);
     EXPECT_EQ(run.LastStatus(), 1);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], "Computations could not be completed.\nBad request code; nothing "
@@ -122,7 +122,7 @@ TEST_F(AnalysisRunTest, NonZeroStatusStillReadsResults)
     EXPECT_NE(std::find(host.events.begin(), host.events.end(), "read quietly"), host.events.end());
 }
 
-TEST_F(AnalysisRunTest, FailedRunNamesTheEnginesReasonInOneMessage)
+TEST_F(EngineRunTest, FailedRunNamesTheEnginesReasonInOneMessage)
 {
     // Status, whether the engine writes its files, and the one message the user reads. A
     // report left by an earlier run is never pointed to when this run wrote none.
@@ -154,8 +154,8 @@ TEST_F(AnalysisRunTest, FailedRunNamesTheEnginesReasonInOneMessage)
         std::ofstream(folder / "pier.kv8o") << "report of an earlier run\n";
         const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
         fs::last_write_time(folder / "pier.kv8o", old);
-        AnalysisRun run(KORVA_FAKE_ENGINE);
-        EXPECT_EQ(run.Execute(host), RunOutcome::CompletedWithErrors);
+        EngineRun run(KORVA_FAKE_ENGINE);
+        EXPECT_EQ(run.Execute(host), EngineRunEnd::CompletedWithErrors);
         EXPECT_EQ(host.messages, std::vector<std::string>{c.message});
         EXPECT_NE(std::find(host.events.begin(), host.events.end(), "read quietly"),
                   host.events.end());
@@ -163,73 +163,73 @@ TEST_F(AnalysisRunTest, FailedRunNamesTheEnginesReasonInOneMessage)
     unsetenv("KORVA_FAKE_ENGINE_NO_FILES");
 }
 
-TEST_F(AnalysisRunTest, MissingLibraryReportsInitializeFailed)
+TEST_F(EngineRunTest, MissingLibraryReportsInitializeFailed)
 {
     FakeHost host = SavedProject();
-    AnalysisRun run((folder / "libkorvacalc.so").string());
-    EXPECT_EQ(run.Execute(host), RunOutcome::LibraryFailed);
+    EngineRun run((folder / "libkorvacalc.so").string());
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::LibraryFailed);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], "Attempt to initialize DLL failed");
     EXPECT_FALSE(fs::exists(folder / "names.dat"));
     EXPECT_FALSE(run.LibraryLoaded());
 }
 
-TEST_F(AnalysisRunTest, LibraryWithoutEntryPointReportsInitializeFailed)
+TEST_F(EngineRunTest, LibraryWithoutEntryPointReportsInitializeFailed)
 {
     FakeHost host = SavedProject();
-    AnalysisRun run(KORVA_NO_ENTRY_LIBRARY);
-    EXPECT_EQ(run.Execute(host), RunOutcome::LibraryFailed);
+    EngineRun run(KORVA_NO_ENTRY_LIBRARY);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::LibraryFailed);
     EXPECT_EQ(host.messages, std::vector<std::string>{RunMessages::InitializeFailed});
 }
 
-TEST_F(AnalysisRunTest, CancelledSaveAsOfNewProjectEndsSilently)
+TEST_F(EngineRunTest, CancelledSaveAsOfNewProjectEndsSilently)
 {
     FakeHost host; // never saved: keeps the default name
     host.onSave = [](FakeHost& h) { h.saved = false; };
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::NotStarted);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.events, std::vector<std::string>{"save"});
 }
 
-TEST_F(AnalysisRunTest, SaveFailureIsReportedAndRunStopsUnderDefaultName)
+TEST_F(EngineRunTest, SaveFailureIsReportedAndRunStopsUnderDefaultName)
 {
     FakeHost host;
     host.onSave = [](FakeHost&) { throw std::runtime_error("disk full"); };
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::NotStarted);
     EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving\ndisk full"});
 }
 
-TEST_F(AnalysisRunTest, SaveFailureOfNamedProjectDoesNotAnalyseTheOldFile)
+TEST_F(EngineRunTest, SaveFailureOfNamedProjectDoesNotAnalyseTheOldFile)
 {
     FakeHost host = SavedProject();
     host.onSave = [](FakeHost&) {
         throw std::runtime_error("/data/pier.kv8d: Read-only file system");
     };
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::NotStarted);
     // The system's reason follows the message, as File > Save shows it.
     EXPECT_EQ(host.messages, std::vector<std::string>{"An error occured during saving\n"
                                                       "/data/pier.kv8d: Read-only file system"});
     EXPECT_FALSE(fs::exists(folder / "pier.kv8o"));
 }
 
-TEST_F(AnalysisRunTest, RefusedProfileDoesNotRun)
+TEST_F(EngineRunTest, RefusedProfileDoesNotRun)
 {
     FakeHost host = SavedProject();
     host.profileAcceptable = false;
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::NotStarted);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::NotStarted);
     EXPECT_FALSE(fs::exists(folder / "names.dat"));
     EXPECT_FALSE(fs::exists(folder / "pier.kv8o"));
 }
 
-TEST_F(AnalysisRunTest, TwoRunsInOneProcessEachLoadTheLibrary)
+TEST_F(EngineRunTest, TwoRunsInOneProcessEachLoadTheLibrary)
 {
     FakeHost host = SavedProject();
-    AnalysisRun run(KORVA_FAKE_ENGINE);
-    EXPECT_EQ(run.Execute(host), RunOutcome::Completed);
-    EXPECT_EQ(run.Execute(host), RunOutcome::Completed);
+    EngineRun run(KORVA_FAKE_ENGINE);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::Completed);
+    EXPECT_EQ(run.Execute(host), EngineRunEnd::Completed);
     EXPECT_EQ(host.messages.size(), 2u);
 }

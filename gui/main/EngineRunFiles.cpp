@@ -1,4 +1,4 @@
-#include "gui/main/RunFiles.h"
+#include "gui/main/EngineRunFiles.h"
 #include "gui/main/RunError.h"
 
 #include "gui/main/ProjectFileNames.h"
