@@ -151,17 +151,12 @@ void writeQwTable(std::ostream& out, const LoadSettlementCase& c, CurveSelector 
             << formatE(shown.movement[static_cast<std::size_t>(i)], 16, 4) << '\n';
 }
 
-// The three curves of a soil or gravel tip. A curve depth or the tip below the strength
-// profile ends the run.
-LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& state,
-                              LoadSettlementOutputs& out,
-                              const std::vector<methods::TzLayer>& layers)
+// The final shaft of a soil or gravel tip as the load-settlement solution takes it, its
+// strength profiles held by `solved` (the shaft's spans point into them).
+void prepareSoilTipShaft(SolvedShaft& solved, const LoadSettlementCase& c,
+                         const std::vector<methods::TzLayer>& layers)
 {
     const InputDeck& deck = *c.deck;
-    const int units = unitSystemOf(deck);
-    const CapacityRow& finalRow = c.rows.back();
-
-    SolvedShaft solved;
     solved.layers = layers;
     solved.layerProfile.assign(c.layerStrength.begin(), c.layerStrength.end());
     solved.rowProfile.assign(c.rowStrength.begin(), c.rowStrength.end());
@@ -173,7 +168,7 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
     shaft.ignoredTop_ft = deck.TOPLEN;
     shaft.concreteModulus_psi = deck.isSI() ? deck.Ec / kKilopascalsPerPsiModulus : deck.Ec;
     shaft.segmentCount = static_cast<int>(c.rows.size());
-    shaft.ultimateBaseLoad_tons = finalRow.qb;
+    shaft.ultimateBaseLoad_tons = c.rows.back().qb;
     shaft.baseMaterialCode =
         static_cast<int>(deck.layers[static_cast<std::size_t>(c.tipLayer)].kindCode());
     shaft.layers = solved.layers;
@@ -182,6 +177,82 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
     // Segment detail is needed for the load distribution of the first case only; the detail
     // file of the last solution is produced again at the end of the run.
     shaft.keepSegments = c.caseNumber == 1;
+}
+
+// Plot records of the trend curve: the t-z block of the first case, the Q-w curve (counted by
+// the curves actually written) and the load distribution of the first case.
+void writeTrendCurveRecords(const LoadSettlementCase& c, LoadSettlementRunState& state,
+                            LoadSettlementOutputs& out, const methods::LoadSettlementCurve& curve,
+                            const std::vector<TzCurveOutput>& tz, std::size_t layerCount, int units)
+{
+    const InputDeck& deck = *c.deck;
+    // The Q-w curves follow the t-z block of the first case and are counted by the curves
+    // actually written: without that block, or with a rock-tip case among the diameters, a
+    // count by diameter would not match the curves that follow and the plot data could not be
+    // read back.
+    if (c.lengthNumber == 1 && (c.firstCase || state.tzBlockWritten)) {
+        if (c.firstCase) {
+            // The count of the t-z block, 5 per layer, with the curves it counts.
+            out.tzPlot << freeFormat(static_cast<long>(methods::kTzCurvesPerLayer * layerCount))
+                       << '\n';
+            writeLines(out.tzPlot, tzPlotCurveLines(tz));
+            state.tzBlockWritten = true;
+        }
+        const float stemDiameter_ft = c.geometry->stemDiameter_ft;
+        const float diameter = deck.isSI() ? stemDiameter_ft / kFeetPerMetre : stemDiameter_ft;
+        writeLines(out.qwPlot, qwPlotCurveLines(c.diameterNumber, diameter,
+                                                qwCurveForOutput(curve.qwCurve, units)));
+        ++state.qwCurvesWritten;
+        if (out.writeTzDiam)
+            out.writeTzDiam(state.qwCurvesWritten);
+    }
+    if (c.caseNumber == 1)
+        writeLines(out.loadDistributionPlot, loadDistributionLines(loadDistribution(curve, units)));
+}
+
+// Design-chart values of the case from the trend curve: the head loads at the chart
+// settlements, into the chart work file, the chart tables and the report.
+void designChartSettlements(const LoadSettlementCase& c, LoadSettlementRunState& state,
+                            LoadSettlementOutputs& out, const methods::LoadSettlementCurve& curve,
+                            const methods::LoadSettlementCase& shaft, int units)
+{
+    const InputDeck& deck = *c.deck;
+    std::vector<float> settlements_in;
+    const int count = std::clamp(deck.NPOINTPD, 0, kMaxChartSettlements);
+    for (int k = 0; k < count; ++k) {
+        const float value = deck.PDSETT[static_cast<std::size_t>(k)];
+        settlements_in.push_back(deck.isSI() ? value * kInchesPerMetre : value);
+    }
+    std::vector<methods::ChartSettlementResult> results =
+        methods::solveDesignChartSettlements(curve, shaft, settlements_in);
+    if (replaceNonFinite(results))
+        writeNonFiniteNote(out);
+    std::vector<float> values_lb;
+    std::vector<methods::SettlementPoint> rows;
+    for (std::size_t k = 0; k < results.size(); ++k) {
+        if (k == 0)
+            out.chart << chartFileHeadingLine() << '\n';
+        out.chart << chartFileSettlementLine(c.diameterNumber, c.lengthNumber, results[k]) << '\n'
+                  << chartFileTopSegmentLine(results[k]) << '\n';
+        values_lb.push_back(results[k].topSegmentMiddleLoad_lb);
+        rows.push_back(methods::reportPoint(results[k].level, units));
+    }
+    state.chart.recordValues(c.lengthNumber, c.diameterNumber, values_lb);
+    if (!rows.empty())
+        writeLines(out.report, definedSettlementTableLines(rows, units));
+}
+
+// The three curves of a soil or gravel tip. A curve depth or the tip below the strength
+// profile ends the run.
+LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& state,
+                              LoadSettlementOutputs& out,
+                              const std::vector<methods::TzLayer>& layers)
+{
+    const InputDeck& deck = *c.deck;
+    const int units = unitSystemOf(deck);
+    SolvedShaft solved;
+    prepareSoilTipShaft(solved, c, layers);
+    const methods::LoadSettlementCase& shaft = solved.shaft;
 
     if (c.firstCase) {
         out.qwReport << blanks(5) << "QW CURVE DATA\n";
@@ -219,59 +290,10 @@ LoadSettlementOutcome soilTip(LoadSettlementCase& c, LoadSettlementRunState& sta
             out.tzReport << '\n' << blanks(5) << texts::selectorHeading(selector) << "\n\n";
             writeLines(out.tzReport, tzCurveTableLines(tz));
         }
-
         if (selector == CurveSelector::Trend) {
-            // The Q-w curves follow the t-z block of the first case and are counted by the
-            // curves actually written: without that block, or with a rock-tip case among the
-            // diameters, a count by diameter would not match the curves that follow and the
-            // plot data could not be read back.
-            if (c.lengthNumber == 1 && (c.firstCase || state.tzBlockWritten)) {
-                if (c.firstCase) {
-                    // The count of the t-z block, 5 per layer, with the curves it counts.
-                    out.tzPlot << freeFormat(
-                                      static_cast<long>(methods::kTzCurvesPerLayer * layers.size()))
-                               << '\n';
-                    writeLines(out.tzPlot, tzPlotCurveLines(tz));
-                    state.tzBlockWritten = true;
-                }
-                const float diameter =
-                    deck.isSI() ? shaft.stemDiameter_ft / kFeetPerMetre : shaft.stemDiameter_ft;
-                writeLines(out.qwPlot, qwPlotCurveLines(c.diameterNumber, diameter,
-                                                        qwCurveForOutput(curve.qwCurve, units)));
-                ++state.qwCurvesWritten;
-                if (out.writeTzDiam)
-                    out.writeTzDiam(state.qwCurvesWritten);
-            }
-            if (c.caseNumber == 1)
-                writeLines(out.loadDistributionPlot,
-                           loadDistributionLines(loadDistribution(curve, units)));
-            if (deck.IChart >= 1) {
-                std::vector<float> settlements_in;
-                const int count = std::clamp(deck.NPOINTPD, 0, kMaxChartSettlements);
-                for (int k = 0; k < count; ++k) {
-                    const float value = deck.PDSETT[static_cast<std::size_t>(k)];
-                    settlements_in.push_back(deck.isSI() ? value * kInchesPerMetre : value);
-                }
-                std::vector<methods::ChartSettlementResult> results =
-                    methods::solveDesignChartSettlements(curve, shaft, settlements_in);
-                if (replaceNonFinite(results))
-                    writeNonFiniteNote(out);
-                std::vector<float> values_lb;
-                std::vector<methods::SettlementPoint> rows;
-                for (std::size_t k = 0; k < results.size(); ++k) {
-                    if (k == 0)
-                        out.chart << chartFileHeadingLine() << '\n';
-                    out.chart << chartFileSettlementLine(c.diameterNumber, c.lengthNumber,
-                                                         results[k])
-                              << '\n'
-                              << chartFileTopSegmentLine(results[k]) << '\n';
-                    values_lb.push_back(results[k].topSegmentMiddleLoad_lb);
-                    rows.push_back(methods::reportPoint(results[k].level, units));
-                }
-                state.chart.recordValues(c.lengthNumber, c.diameterNumber, values_lb);
-                if (!rows.empty())
-                    writeLines(out.report, definedSettlementTableLines(rows, units));
-            }
+            writeTrendCurveRecords(c, state, out, curve, tz, layers.size(), units);
+            if (deck.IChart >= 1)
+                designChartSettlements(c, state, out, curve, shaft, units);
         }
         solved.selector = selector;
     }
