@@ -95,7 +95,7 @@ SliceRunValues sliceRunValues(const InputDeck& deck, const LayerEstimates& estim
 }
 
 // One case of the run: a length of the length series and a diameter of the diameter series.
-struct CaseSpec
+struct SeriesCase
 {
     int lengthNumber = 0;   // 1-based
     int diameterNumber = 0; // 1-based
@@ -108,7 +108,7 @@ struct CaseSpec
 // series holds one member (the design value of such a run is a load and never a length). The
 // design-chart tables hold 20 diameters: a chart series with more ends the run's cases at its
 // 21st diameter.
-std::vector<CaseSpec> caseList(const InputDeck& deck)
+std::vector<SeriesCase> caseList(const InputDeck& deck)
 {
     const bool designChart = deck.IChart >= 1;
     const float diameterStep_ft = designChart ? deck.DIAMINCR : 0.5f;
@@ -118,7 +118,7 @@ std::vector<CaseSpec> caseList(const InputDeck& deck)
     const std::vector<float> diameters =
         makeDiameterSeries(deck.DSTART, deck.DIALIM, diameterStep_ft);
 
-    std::vector<CaseSpec> cases;
+    std::vector<SeriesCase> cases;
     for (std::size_t li = 0; li < lengths.size(); ++li)
         for (std::size_t di = 0; di < diameters.size(); ++di) {
             if (designChart && di >= static_cast<std::size_t>(kMaxChartDiameters))
@@ -319,7 +319,7 @@ class CaseRun
         warnings_.runStart(estimates);
     }
 
-    void analyse(const CaseSpec& spec);
+    void analyse(const SeriesCase& seriesCase);
 
     // The run end: the best shaft, and the note on a profile ending in clay shale with the
     // strong-rock rule last used on rock under 1000 psi (or not at all).
@@ -335,7 +335,7 @@ class CaseRun
 
   private:
     void checkProfileAgainstTables(const CaseGeometry& geometry);
-    void endCase(const CaseSpec& spec, const CaseGeometry& geometry, const Walk& walk,
+    void endCase(const SeriesCase& seriesCase, const CaseGeometry& geometry, const Walk& walk,
                  const CapacityRowsResult& rows, int tipLayerBeforeFinal);
 
     const InputDeck& deck_;
@@ -351,19 +351,20 @@ class CaseRun
     int tipLayerBeforeRows_ = -1; // tip layer of the last row of the latest case with rows
 };
 
-void CaseRun::analyse(const CaseSpec& spec)
+void CaseRun::analyse(const SeriesCase& seriesCase)
 {
     const bool si = deck_.isSI();
     const bool designLoadGiven = deck_.METHOD == 1;
     ++caseNumber_;
-    const CaseGeometry geometry = makeCaseGeometry(spec.stemDiameter_ft, deck_.RATIO, deck_.BELANG);
+    const CaseGeometry geometry =
+        makeCaseGeometry(seriesCase.stemDiameter_ft, deck_.RATIO, deck_.BELANG);
     CaseOpening opening;
     opening.caseNumber = caseNumber_;
-    opening.lengthNumber = spec.lengthNumber;
-    opening.diameterNumber = spec.diameterNumber;
+    opening.lengthNumber = seriesCase.lengthNumber;
+    opening.diameterNumber = seriesCase.diameterNumber;
     opening.shaft = {deck_.BELANG, deck_.TOPLEN, profile_.bottomLength_ft, deck_.Ec, si};
     opening.lengthGiven = !designLoadGiven;
-    opening.length_ft = spec.length_ft;
+    opening.length_ft = seriesCase.length_ft;
     opening.lrfd = deck_.NLRFD == 1;
     opening.uplift = deck_.KCYCL == 2;
     writeCaseOpening(outputs_.report, outputs_.runNotes, geometry, opening);
@@ -374,7 +375,7 @@ void CaseRun::analyse(const CaseSpec& spec)
 
     Walk walk = walkDepths(deck_, profile_, geometry, slices_, state_, warnings_);
     const CapacityRowsResult rows =
-        formRows(deck_, profile_, geometry, walk, spec.length_ft, outputs_.runNotes);
+        formRows(deck_, profile_, geometry, walk, seriesCase.length_ft, outputs_.runNotes);
     // Tip layer of the candidate before the final one. When the final length is the first
     // candidate, the tip layer recorded last by the rows of the earlier cases stands in; the
     // first case of a run has none.
@@ -386,7 +387,7 @@ void CaseRun::analyse(const CaseSpec& spec)
         warnings_.nonFiniteValue();
 
     writeCaseResultRows(outputs_.report, rows.rows, rows.reachedFinal,
-                        listingOf(deck_, profile_, geometry, rows, spec.length_ft),
+                        listingOf(deck_, profile_, geometry, rows, seriesCase.length_ft),
                         deck_.NLRFD == 1);
     warnings_.copyRockMessages(outputs_.rockMessageFile, outputs_.report);
     summary_.cases.push_back(caseSummaryOf(caseNumber_, geometry, rows, si));
@@ -396,7 +397,7 @@ void CaseRun::analyse(const CaseSpec& spec)
         writeNeedAnotherSoilLayer(outputs_.report);
         throw RunFailure::reported(StatusDesignLoadNotReached);
     }
-    endCase(spec, geometry, walk, rows, tipLayerBeforeFinal);
+    endCase(seriesCase, geometry, walk, rows, tipLayerBeforeFinal);
 }
 
 // The walk stores every slice at the table index of its shaft length; a profile whose deepest
@@ -412,7 +413,7 @@ void CaseRun::checkProfileAgainstTables(const CaseGeometry& geometry)
 }
 
 // Case end: the load-settlement section of the final shaft, then the best shaft so far.
-void CaseRun::endCase(const CaseSpec& spec, const CaseGeometry& geometry, const Walk& walk,
+void CaseRun::endCase(const SeriesCase& seriesCase, const CaseGeometry& geometry, const Walk& walk,
                       const CapacityRowsResult& rows, int tipLayerBeforeFinal)
 {
     if (deck_.METHOD != 1 && rows.reachedFinal && rows.tipLayerOfFinal >= 0 &&
@@ -432,10 +433,10 @@ void CaseRun::endCase(const CaseSpec& spec, const CaseGeometry& geometry, const 
         c.geometry = &geometry;
         c.soilTipMet = soilTipMet_;
         c.caseNumber = caseNumber_;
-        c.lengthNumber = spec.lengthNumber;
-        c.diameterNumber = spec.diameterNumber;
+        c.lengthNumber = seriesCase.lengthNumber;
+        c.diameterNumber = seriesCase.diameterNumber;
         c.firstCase = caseNumber_ == 1;
-        c.caseLength_ft = spec.length_ft;
+        c.caseLength_ft = seriesCase.length_ft;
         c.bottomLength_ft = profile_.bottomLength_ft;
         c.concreteModulus_tsf = profile_.concreteModulus_tsf;
         c.rows = rows.rows;
@@ -474,8 +475,8 @@ void runCapacityAnalysis(InputDeck deck, const LayerEstimates& estimates, Analys
 {
     const Profile profile = prepareProfile(deck);
     CaseRun run(deck, estimates, profile, outputs, summary, loadSettlement);
-    for (const CaseSpec& spec : caseList(deck))
-        run.analyse(spec);
+    for (const SeriesCase& seriesCase : caseList(deck))
+        run.analyse(seriesCase);
     run.finish();
 }
 
