@@ -1,6 +1,7 @@
 // The numeric entry field, the grid window and the shaft and option windows, driven as a user
 // drives them: keys typed into the fields, buttons and cells clicked, menu commands chosen;
 // then what the project holds and what the windows show is checked.
+#include "MessageBoxAnswers.h"
 #include "ScriptedPrompt.h"
 #include "gui/controls/DataEdit.h"
 #include "gui/controls/GridTable.h"
@@ -30,27 +31,6 @@
 
 using namespace korva::gui;
 
-// Answers every information box with Enter and keeps its text.
-class MessageWatcher : public QObject
-{
-  public:
-    QStringList messages;
-    MessageWatcher()
-    {
-        connect(&fTimer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages << box->text();
-                QTest::keyClick(box, Qt::Key_Return);
-            }
-        });
-        fTimer.start(10);
-    }
-    QString Last() const { return messages.isEmpty() ? QString() : messages.last(); }
-
-  private:
-    QTimer fTimer;
-};
-
 class DataWindowsTest : public QObject
 {
     Q_OBJECT
@@ -60,7 +40,7 @@ class DataWindowsTest : public QObject
     std::unique_ptr<QTemporaryDir> fWork;
     ScriptedPrompt* fPrompt = nullptr;
     std::unique_ptr<TMainForm> fForm;
-    std::unique_ptr<MessageWatcher> fMessages;
+    std::unique_ptr<BoxAnswers> fMessages;
 
     TMainForm& Form() { return *fForm; }
     TProgramData& Project() { return Form().Project(); }
@@ -153,7 +133,7 @@ class DataWindowsTest : public QObject
         Form().show();
         Form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&Form()));
-        fMessages = std::make_unique<MessageWatcher>();
+        fMessages = std::make_unique<BoxAnswers>();
     }
     void cleanup()
     {

@@ -3,6 +3,7 @@
 // what the layer table and the property tables hold is checked. Ends with a project built
 // from File > New through the windows and analysed by the engine library of this build.
 #include "gui/dialogs/SoilLayers.h"
+#include "MessageBoxAnswers.h"
 #include "ScriptedPrompt.h"
 #include "gui/controls/DataEdit.h"
 #include "gui/controls/GridTable.h"
@@ -34,36 +35,6 @@
 #include <functional>
 
 using namespace korva::gui;
-
-// Answers every message box: a question with the next scripted answer (No when none is left),
-// an information box with Enter. Keeps the texts.
-class BoxAnswers : public QObject
-{
-  public:
-    QStringList messages;
-    QQueue<QMessageBox::StandardButton> answers;
-    BoxAnswers()
-    {
-        connect(&fTimer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr || !box->isVisible())
-                return;
-            messages << box->text();
-            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
-                const auto answer = answers.isEmpty() ? QMessageBox::No : answers.dequeue();
-                QTest::mouseClick(answer == QMessageBox::Yes ? yes : box->button(QMessageBox::No),
-                                  Qt::LeftButton);
-            } else {
-                QTest::keyClick(box, Qt::Key_Return);
-            }
-        });
-        fTimer.start(10);
-    }
-    QString Last() const { return messages.isEmpty() ? QString() : messages.last(); }
-
-  private:
-    QTimer fTimer;
-};
 
 class SoilLayersTest : public QObject
 {
