@@ -1,6 +1,7 @@
 #include "cli/BatchRun.h"
 
 #include "engine/output/JsonString.h"
+#include "engine/output/RunSummary.h"
 #include "engine/run/RunStatus.h"
 
 #include <sched.h>
@@ -17,17 +18,6 @@ namespace korva::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A figure for a person: fixed decimals, "." whatever the locale.
-std::string fixed(float value, int decimals)
-{
-    if (!std::isfinite(value))
-        return "n/a";
-    char buffer[48];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("n/a");
-}
 
 // The report a project's run writes, as the file system names it: two projects with one report
 // would write one set of result files.
@@ -165,15 +155,15 @@ std::string batchTable(const std::vector<BatchEntry>& entries)
         const std::string force = outcome.si ? " kN" : " tons";
         for (const CaseSummary& c : outcome.summary.cases) {
             Row row{entry.argument, status, std::to_string(c.caseNumber),
-                    fixed(c.stemDiameter, 2) + length};
+                    summaryFigure(c.stemDiameter, 2) + length};
             if (!c.hasRows) {
                 row.insert(row.end(), {"no rows", "", ""});
             } else {
-                row.push_back(fixed(c.finalRow.length, 2) + length +
+                row.push_back(summaryFigure(c.finalRow.length, 2) + length +
                               (c.reachedFinal ? "" : " (load not reached)"));
-                row.push_back(fixed(c.finalRow.qu, 1) + force);
-                row.push_back((outcome.lrfd ? "factored " + fixed(c.finalRow.lrfdQu, 1)
-                                            : "allowable " + fixed(c.finalRow.qdn, 1)) +
+                row.push_back(summaryFigure(c.finalRow.qu, 1) + force);
+                row.push_back((outcome.lrfd ? "factored " + summaryFigure(c.finalRow.lrfdQu, 1)
+                                            : "allowable " + summaryFigure(c.finalRow.qdn, 1)) +
                               force);
             }
             rows.push_back(row);

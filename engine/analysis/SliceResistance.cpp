@@ -17,15 +17,6 @@ namespace {
 
 using MethodKind = methods::MaterialKind;
 
-methods::SandProcedure sandProcedureOf(const SoilLayer& layer)
-{
-    if (layer.sandMethod == 1.0f)
-        return methods::SandProcedure::Ko;
-    if (layer.sandMethod == 2.0f)
-        return methods::SandProcedure::Beta;
-    return methods::SandProcedure::KulhawyChen;
-}
-
 // sigma'v at a depth truncated to whole feet (the last tabulated depth beyond the table).
 float stressAt(const SliceRunValues& run, float depth_ft)
 {
@@ -75,7 +66,7 @@ struct SliceAt
 // the blow count (or the friction angle of sand).
 void sandFamilySlice(const SliceAt& slice, SliceResult& result)
 {
-    const methods::SandProcedure procedure = sandProcedureOf(slice.layer);
+    const methods::SandProcedure procedure = slice.layer.sandProcedure();
     const float coefficient = methods::sliceSideCoefficient(
         slice.kind, procedure, slice.estimate.coefficientEstimated,
         slice.at(slice.estimate.coefficient), slice.z, slice.blowCount);

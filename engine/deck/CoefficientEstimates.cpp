@@ -18,15 +18,6 @@ float estimatedClayNc(float depth_ft, float initialDiameter_ft)
 
 namespace {
 
-methods::SandProcedure sandProcedureOf(const SoilLayer& layer)
-{
-    if (layer.sandMethod == 1.0f)
-        return methods::SandProcedure::Ko;
-    if (layer.sandMethod == 2.0f)
-        return methods::SandProcedure::Beta;
-    return methods::SandProcedure::KulhawyChen;
-}
-
 // The coefficient a layer enters: Ko, beta or m of sand, alpha of clay and shale, beta of the
 // gravels.
 TopBottom enteredCoefficient(const SoilLayer& layer)
@@ -66,7 +57,7 @@ LayerEstimates estimateLayerCoefficients(const InputDeck& deck)
         methods::MaterialKind methodKind{};
         if (!methods::materialKindFromCode(layer.kind, methodKind))
             continue;
-        const methods::SandProcedure procedure = sandProcedureOf(layer);
+        const methods::SandProcedure procedure = layer.sandProcedure();
         if (methods::sideCoefficientIsEstimated(methodKind, e.coefficient.top,
                                                 e.coefficient.bottom)) {
             e.coefficientEstimated = true;

@@ -11,6 +11,15 @@ MaterialKind SoilLayer::kindCode() const
     return methods::materialKindFromCode(kind, code) ? code : MaterialKind::None;
 }
 
+methods::SandProcedure SoilLayer::sandProcedure() const
+{
+    if (sandMethod == static_cast<float>(SandMethodKo))
+        return methods::SandProcedure::Ko;
+    if (sandMethod == static_cast<float>(SandMethodBeta))
+        return methods::SandProcedure::Beta;
+    return methods::SandProcedure::KulhawyChen;
+}
+
 float InputDeck::profileBottom() const
 {
     if (NL <= 0)

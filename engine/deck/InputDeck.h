@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/methods/MaterialKind.h"
+#include "engine/methods/SandSideResistance.h"
 
 namespace korva {
 
@@ -76,6 +77,9 @@ struct SoilLayer
 
     // The kind as one of 1..9, or MaterialKind::None for any other code.
     MaterialKind kindCode() const;
+    // Side-friction procedure of a sand layer by its method code: Ko (1), beta (2), else the
+    // preconsolidation-stress procedure.
+    methods::SandProcedure sandProcedure() const;
 };
 
 struct InputDeck

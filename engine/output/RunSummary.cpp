@@ -9,8 +9,14 @@ namespace korva {
 
 namespace {
 
-// A figure for a person: fixed decimals, "." whatever the locale.
-std::string fixed(float value, int decimals)
+float capacity(const CaseSummary& c, bool lrfd)
+{
+    return lrfd ? c.finalRow.lrfdQu : c.finalRow.qdn;
+}
+
+} // namespace
+
+std::string summaryFigure(float value, int decimals)
 {
     if (!std::isfinite(value))
         return "n/a";
@@ -20,13 +26,6 @@ std::string fixed(float value, int decimals)
     return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("n/a");
 }
 
-float capacity(const CaseSummary& c, bool lrfd)
-{
-    return lrfd ? c.finalRow.lrfdQu : c.finalRow.qdn;
-}
-
-} // namespace
-
 std::string runSummaryText(const AnalysisSummary& summary, SummaryUnits units, int32_t status)
 {
     const char* length = units.si ? "m" : "ft";
@@ -34,17 +33,17 @@ std::string runSummaryText(const AnalysisSummary& summary, SummaryUnits units, i
     std::string text;
     for (const CaseSummary& c : summary.cases) {
         std::string line = "case " + std::to_string(c.caseNumber) + ": diameter " +
-                           fixed(c.stemDiameter, 2) + " " + length;
+                           summaryFigure(c.stemDiameter, 2) + " " + length;
         if (!c.hasRows) {
             text += line + ", no capacity rows (profile too shallow)\n";
             continue;
         }
-        line += ", length " + fixed(c.finalRow.length, 2) + " " + length +
+        line += ", length " + summaryFigure(c.finalRow.length, 2) + " " + length +
                 (c.reachedFinal ? "" : " (design load not reached)") + ", QS " +
-                fixed(c.finalRow.qs, 1) + (units.uplift ? ", WT " : ", QB ") +
-                fixed(c.finalRow.qb, 1) + ", QU " + fixed(c.finalRow.qu, 1) +
-                (units.lrfd ? ", factored " : ", allowable ") + fixed(capacity(c, units.lrfd), 1) +
-                " " + force + "\n";
+                summaryFigure(c.finalRow.qs, 1) + (units.uplift ? ", WT " : ", QB ") +
+                summaryFigure(c.finalRow.qb, 1) + ", QU " + summaryFigure(c.finalRow.qu, 1) +
+                (units.lrfd ? ", factored " : ", allowable ") +
+                summaryFigure(capacity(c, units.lrfd), 1) + " " + force + "\n";
         text += line;
     }
     text += "status " + std::to_string(status) + "\n";

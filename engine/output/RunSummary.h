@@ -15,6 +15,10 @@ struct SummaryUnits
     bool uplift = false; // the base column holds the shaft weight WT
 };
 
+// A figure for a person: fixed decimals, "." whatever the locale; "n/a" for a value that is not
+// a finite number.
+std::string summaryFigure(float value, int decimals);
+
 // One line per case for a person at a terminal: diameter, final length, QS, QB (WT in uplift), QU
 // and the allowable (ASD, QDN) or factored (LRFD QU) capacity, in the project's units.
 std::string runSummaryText(const AnalysisSummary& summary, SummaryUnits units, int32_t status);

@@ -242,4 +242,22 @@ void TDataEdit::CheckAfterFocusMoved()
         emit Accepted();
 }
 
+bool AcceptFields(QWidget* window, const std::vector<TDataEdit*>& fields)
+{
+    auto* focused = qobject_cast<TDataEdit*>(window->focusWidget());
+    if (focused != nullptr && focused->hasFocus() && window->isAncestorOf(focused) &&
+        !focused->CloseQuery())
+        return false;
+    for (TDataEdit* field : fields) {
+        try {
+            field->GetNumber();
+        } catch (const EControlError&) {
+            field->setFocus();
+            field->CloseQuery();
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace korva::gui

@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include <vector>
+
 namespace korva::gui {
 
 // The numeric entry field of every data window: a one-line edit that takes a number or an
@@ -86,5 +88,10 @@ class TDataEdit : public QLineEdit
     bool fOK = true;
     bool fChecking = false;
 };
+
+// Before a window stores its fields: the field of `window` that has the focus runs its
+// acceptance check, and each of `fields` must at least hold a number. A refusal is told by the
+// field's own check, which takes the focus; false then.
+bool AcceptFields(QWidget* window, const std::vector<TDataEdit*>& fields);
 
 } // namespace korva::gui

@@ -367,22 +367,12 @@ bool TDlgSoilLayers::AcceptActiveField()
 {
     // The field that has the focus runs its acceptance check; every other field must at least
     // hold a number. A refusal is told by the field's own check, which keeps the focus.
-    auto* focused = qobject_cast<TDataEdit*>(focusWidget());
-    if (focused != nullptr && focused->hasFocus() && isAncestorOf(focused) &&
-        !focused->CloseQuery())
-        return false;
+    std::vector<TDataEdit*> fields;
     for (int row = FirstLayerRow; row < fLayerGrid->rowCount(); ++row)
         for (int column = DepthColumn; column < ValueColumnCount(); ++column)
-            if (TDataEdit* field = Field(row, column)) {
-                try {
-                    field->GetNumber();
-                } catch (const EControlError&) {
-                    field->setFocus();
-                    field->CloseQuery();
-                    return false;
-                }
-            }
-    return true;
+            if (TDataEdit* field = Field(row, column))
+                fields.push_back(field);
+    return AcceptFields(this, fields);
 }
 
 bool TDlgSoilLayers::CommitFields()

@@ -443,23 +443,12 @@ bool TDlgSoils::CheckEntries()
     const int page = fPages->currentIndex();
     if (page < 0)
         return true;
-    auto* focused = qobject_cast<TDataEdit*>(focusWidget());
-    if (focused != nullptr && focused->hasFocus() && isAncestorOf(focused) &&
-        !focused->CloseQuery())
-        return false;
+    std::vector<TDataEdit*> fields;
     for (TFieldPair& pair : fPage[static_cast<std::size_t>(page)].Fields)
-        for (TDataEdit* field : {pair.Top, pair.Bottom}) {
-            if (!field->isEnabled())
-                continue;
-            try {
-                field->GetNumber();
-            } catch (const EControlError&) {
-                field->setFocus();
-                field->CloseQuery();
-                return false;
-            }
-        }
-    return true;
+        for (TDataEdit* field : {pair.Top, pair.Bottom})
+            if (field->isEnabled())
+                fields.push_back(field);
+    return AcceptFields(this, fields);
 }
 
 bool TDlgSoils::StoreValues()
